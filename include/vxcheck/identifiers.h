@@ -1,0 +1,117 @@
+// Cvx_KwIdentifiers and its 27 identifier definitions: the "-" options of each keyword family,
+// which of them are offered, and the block readers, collectors and species searches that run on
+// a definition.
+#pragma once
+
+#include <vxcheck/platform/cstring.h>
+#include <vxcheck/word_list.h>
+
+#include <vector>
+
+class Cvx_Check;
+class Cvx_DbReader;
+struct Cvx_IdentifierTable;
+
+// One entry of a species cache: a name and one mask byte per element word (1: holds it).
+struct Cvx_SpeciesEntry {
+    CString name;
+    std::vector<unsigned char> mask;
+};
+
+// The identifier definition of one keyword family. Definitions are plain members of the checker
+// and are never deleted through a base pointer.
+class Cvx_KwIdentifiers {
+  public:
+    Cvx_KwIdentifiers() = default;
+    Cvx_KwIdentifiers(const Cvx_KwIdentifiers&) = default;
+    Cvx_KwIdentifiers& operator=(const Cvx_KwIdentifiers&) = default;
+    ~Cvx_KwIdentifiers() = default;
+
+    // Appends the family's items and flags to the identifier list; the base appends nothing.
+    virtual void FillIdentifiers() {}
+
+    // Fills the identifier list and builds its index, once over the definition's life.
+    void EnsureFilled();
+    // Every item in fill order, whatever its flag.
+    std::vector<CString> GetAllIdentifiers();
+    // The items with flag 1 in sorted order; every item in fill order when there are no flags.
+    std::vector<CString> GetListedIdentifiers();
+
+    // Block readers. Each reads from just after the block's keyword and returns the keyword
+    // position of the keyword that ended the block (0 or more), or -2 at the end of the file.
+    int ReadMasterSpeciesBlock(Cvx_DbReader& reader, Cvx_Check& checker,
+                               std::vector<CString>& result);
+    int ReadSpeciesBlock(Cvx_DbReader& reader, Cvx_Check& checker, std::vector<CString>& result);
+    int ReadPhasesBlock(Cvx_DbReader& reader, Cvx_Check& checker, std::vector<CString>& names,
+                        std::vector<CString>& formulas);
+
+    // End-of-read steps; their results are always 0.
+    int CollectMasterSpecies(Cvx_WordList& masterSpecies, std::vector<CString>& composition,
+                             std::vector<CString>& masterList);
+    int CollectSorted(Cvx_WordList& words, std::vector<CString>& list);
+    int CollectPhases(Cvx_WordList& phaseWords, std::vector<CString>& phases,
+                      std::vector<CString>& minerals, std::vector<CString>& gases);
+    // The entries in which "(g)" does not occur, or occurs first at the very start.
+    static std::vector<CString> SelectMinerals(std::vector<CString> list);
+    // The entries in which "(g)" first occurs at the second character or later.
+    static std::vector<CString> SelectGases(std::vector<CString> list);
+
+    // Species searches over the definition's species cache.
+    void BuildSpeciesCache(std::vector<CString> formulas, std::vector<CString> names,
+                           Cvx_WordList& elementList);
+    std::vector<CString> FindSpeciesWithElement(CString element, Cvx_WordList& speciesList,
+                                                Cvx_WordList& elementList);
+    std::vector<CString> FindSpeciesWithElements(std::vector<CString> words,
+                                                 Cvx_WordList& speciesList,
+                                                 Cvx_WordList& elementList, CString mode);
+
+  protected:
+    // Appends a family's table: its names with "-" and flag 1, flag 0 at the table's unlisted
+    // positions, then its plain items with their own flags.
+    void FillFromTable(const Cvx_IdentifierTable& table);
+
+  private:
+    Cvx_WordList identifierList;
+    std::vector<Cvx_SpeciesEntry> speciesCache;
+    unsigned char filled = 0;
+    unsigned char speciesCacheBuilt = 0;
+};
+
+// Declares one identifier definition: a constructor, a destructor and its own FillIdentifiers.
+#define CVX_KW_IDENTIFIER_DEFINITION(Name)                                                         \
+    class Name : public Cvx_KwIdentifiers {                                                        \
+      public:                                                                                      \
+        Name();                                                                                    \
+        Name(const Name&) = default;                                                               \
+        Name& operator=(const Name&) = default;                                                    \
+        ~Name();                                                                                   \
+        void FillIdentifiers() override;                                                           \
+    }
+
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionMasterSpecies);      // 1
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionSpecies);            // 2
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolution);                   // 3
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwPhases);                     // 4
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionSpread);             // 5
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwEquilibriumPhases);          // 6
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwExchange);                   // 7
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwGasPhase);                   // 8
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwKinetics);                   // 9
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolidSolutions);             // 10
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSurface);                    // 11
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwPrint);                      // 12
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSelectedOutput);             // 13
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwUserPrint);                  // 14
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwUserPunch);                  // 15
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwExchangeSpecies);            // 16
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwPitzer);                     // 17
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwRates);                      // 18
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSurfaceSpecies);             // 19
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwCalculateValues);            // 20
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwIsotopes);                   // 21
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwKnobs);                      // 22
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwLlnlAqueousModelParameters); // 23
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwDatablock);                  // 24
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwReactiveTransport);          // 25
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwExchangeMasterSpecies);      // 26
+CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSurfaceMasterSpecies);       // 27

@@ -1,0 +1,11 @@
+// Everything a host needs: the platform types, the word list, the identifier definitions, the
+// database reader and the checker.
+#pragma once
+
+#include <vxcheck/platform/cstring.h>
+#include <vxcheck/platform/mbstring.h>
+
+#include <vxcheck/word_list.h>
+#include <vxcheck/identifiers.h>
+#include <vxcheck/db_reader.h>
+#include <vxcheck/check.h>

@@ -1,0 +1,162 @@
+// Cvx_WordIndex: the 65-slot prefix tree behind every word list. Every walk over the nodes is
+// iterative, so a word of any length costs no stack depth.
+#include <vxcheck/word_list.h>
+
+#include <vxcheck/platform/mbstring.h>
+
+#include <utility>
+
+namespace {
+
+// Slot of a character, or -1 when its folded code has no slot (control characters, '{' to '~',
+// bytes above 0x7F). Such a word is never indexed; see docs/decisions.md.
+int SlotOf(char ch) {
+    const int code = FoldToUpper(static_cast<unsigned char>(ch));
+    const int slot = code - Cvx_WordIndexNode::kFirstCode;
+    return (slot >= 0 && slot < Cvx_WordIndexNode::kSlots) ? slot : -1;
+}
+
+// A node whose fields equal those of source, with no children yet.
+Cvx_WordIndexNode* ShallowCopy(const Cvx_WordIndexNode& source) {
+    auto* node = new Cvx_WordIndexNode;
+    node->character = source.character;
+    node->terminal = source.terminal;
+    node->count = source.count;
+    node->position = source.position;
+    return node;
+}
+
+void FreeTree(Cvx_WordIndexNode* root) {
+    std::vector<Cvx_WordIndexNode*> pending{root};
+    while (!pending.empty()) {
+        Cvx_WordIndexNode* node = pending.back();
+        pending.pop_back();
+        for (Cvx_WordIndexNode* child : node->children) {
+            if (child != nullptr) {
+                pending.push_back(child);
+            }
+        }
+        delete node;
+    }
+}
+
+Cvx_WordIndexNode* CopyTree(const Cvx_WordIndexNode& source) {
+    Cvx_WordIndexNode* root = ShallowCopy(source);
+    // Pairs of (source node, its copy) whose children still have to be copied.
+    std::vector<std::pair<const Cvx_WordIndexNode*, Cvx_WordIndexNode*>> pending{{&source, root}};
+    try {
+        while (!pending.empty()) {
+            const auto [from, to] = pending.back();
+            pending.pop_back();
+            for (int slot = 0; slot < Cvx_WordIndexNode::kSlots; ++slot) {
+                if (from->children[slot] != nullptr) {
+                    to->children[slot] = ShallowCopy(*from->children[slot]);
+                    pending.emplace_back(from->children[slot], to->children[slot]);
+                }
+            }
+        }
+    } catch (...) {
+        FreeTree(root);
+        throw;
+    }
+    return root;
+}
+
+} // namespace
+
+Cvx_WordIndex::Cvx_WordIndex() : root(new Cvx_WordIndexNode), lastPosition(-1) {}
+
+Cvx_WordIndex::Cvx_WordIndex(const Cvx_WordIndex& other)
+    : root(CopyTree(*other.root)), walkResult(other.walkResult), lastPosition(other.lastPosition) {}
+
+Cvx_WordIndex& Cvx_WordIndex::operator=(const Cvx_WordIndex& other) {
+    if (this != &other) {
+        Cvx_WordIndexNode* copy = CopyTree(*other.root);
+        walkResult = other.walkResult;
+        Release();
+        root = copy;
+        lastPosition = other.lastPosition;
+    }
+    return *this;
+}
+
+Cvx_WordIndex::~Cvx_WordIndex() { Release(); }
+
+void Cvx_WordIndex::Release() {
+    FreeTree(root);
+    root = nullptr;
+}
+
+int Cvx_WordIndex::Lookup(const CString& text) {
+    const Cvx_WordIndexNode* node = root;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        const int slot = SlotOf(text[i]);
+        if (slot < 0 || node->children[slot] == nullptr) {
+            return -1;
+        }
+        node = node->children[slot];
+    }
+    if (node->terminal == 1) {
+        lastPosition = node->position;
+        return 0;
+    }
+    return node->count;
+}
+
+int Cvx_WordIndex::IndexedWordCount() const {
+    int total = 0;
+    for (const Cvx_WordIndexNode* child : root->children) {
+        total += child != nullptr ? child->count : 0;
+    }
+    return total > 0 ? total : -1;
+}
+
+void Cvx_WordIndex::Insert(const CString& word, int position) {
+    for (int i = 0; i < word.GetLength(); ++i) {
+        if (SlotOf(word[i]) < 0) {
+            return;
+        }
+    }
+    Cvx_WordIndexNode* node = root;
+    for (int i = 0; i < word.GetLength(); ++i) {
+        Cvx_WordIndexNode*& child = node->children[SlotOf(word[i])];
+        if (child != nullptr) {
+            ++child->count;
+        } else {
+            child = new Cvx_WordIndexNode;
+            child->character = word[i];
+            child->count = 1;
+        }
+        node = child;
+    }
+    node->terminal = 1;
+    node->position = position;
+}
+
+void Cvx_WordIndex::Walk(const std::vector<CString>& source,
+                         const std::vector<unsigned char>* flags) {
+    // Pre-order: a node's own word, then its children in slot order.
+    std::vector<const Cvx_WordIndexNode*> pending{root};
+    while (!pending.empty()) {
+        const Cvx_WordIndexNode* node = pending.back();
+        pending.pop_back();
+        if (node->terminal == 1) {
+            const auto at = static_cast<std::size_t>(node->position);
+            const bool listed = flags == nullptr || (at < flags->size() && (*flags)[at] == 1);
+            if (listed) {
+                // A source shorter than the words gives an empty entry (docs/decisions.md).
+                walkResult.push_back(at < source.size() ? source[at] : CString());
+            }
+        }
+        for (int slot = Cvx_WordIndexNode::kSlots - 1; slot >= 0; --slot) {
+            if (node->children[slot] != nullptr) {
+                pending.push_back(node->children[slot]);
+            }
+        }
+    }
+}
+
+void Cvx_WordIndex::TakeWalkResult(std::vector<CString>& target) {
+    target = std::move(walkResult);
+    walkResult.clear();
+}

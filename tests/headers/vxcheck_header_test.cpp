@@ -1,0 +1,9 @@
+// The host header compiles on its own and gives a working checker.
+#include <vxcheck/vxcheck.h>
+
+#include <gtest/gtest.h>
+
+TEST(VxcheckHeader, GivesAWorkingChecker) {
+    Cvx_Check checker;
+    EXPECT_EQ(checker.CheckKeyword("SOLUTION"), 4);
+}
