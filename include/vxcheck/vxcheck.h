@@ -5,7 +5,7 @@
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/mbstring.h>
 
-#include <vxcheck/word_list.h>
-#include <vxcheck/identifiers.h>
-#include <vxcheck/db_reader.h>
 #include <vxcheck/check.h>
+#include <vxcheck/db_reader.h>
+#include <vxcheck/identifiers.h>
+#include <vxcheck/word_list.h>
