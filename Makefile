@@ -4,7 +4,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
 
-.PHONY: run test deps build build-asan bench clean
+.PHONY: run test deps build build-asan static-checks bench clean
 
 # Installs what a fresh machine lacks (Debian packages), once per machine.
 deps:
@@ -28,6 +28,11 @@ test: build build-asan
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) static-checks
+
+# clang-format, clang-tidy and cppcheck over the sources (scripts/static-checks.sh).
+static-checks: build
+	JOBS=$(JOBS) ./scripts/static-checks.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)
