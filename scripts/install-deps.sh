@@ -4,7 +4,7 @@ set -euo pipefail
 
 # Build and unit tests; then the quality checks of `make test`: libFuzzer and the sanitizers
 # (clang), coverage (gcovr), memcheck (valgrind) and the static checks.
-packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev gcovr valgrind cppcheck clang-tidy clang-format)
 missing=()
 for package in "${packages[@]}"; do
