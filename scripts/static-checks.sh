@@ -14,17 +14,17 @@ mapfile -t sources < <(find include src tools tests fuzz bench -name '*.cpp' -o 
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}" || status=1
 
-echo "clang-tidy: src/ and tools/"
-run-clang-tidy -quiet -j "$jobs" -p "$build" "^$root/(src|tools)/" >"$build/clang-tidy.log" 2>&1 || {
+echo "clang-tidy: src/, tools/ and fuzz/"
+run-clang-tidy -quiet -j "$jobs" -p "$build" "^$root/(src|tools|fuzz)/" >"$build/clang-tidy.log" 2>&1 || {
   grep -E -A3 'error:|warning:' "$build/clang-tidy.log"
   status=1
 }
 
 # passedByValue: the published interface takes every string and list by value (as in .clang-tidy).
 # useStlAlgorithm: a plain loop over a table or a node's children reads as well as an algorithm.
-echo "cppcheck: src/ and tools/"
-cppcheck --project="$build/compile_commands.json" --file-filter="$root/src/*" \
-  --file-filter="$root/tools/*" --enable=warning,style,performance,portability --std=c++20 \
+echo "cppcheck: src/, tools/ and fuzz/"
+cppcheck --project="$build/compile_commands.json" --file-filter="$root/src/*" --file-filter="$root/tools/*" \
+  --file-filter="$root/fuzz/*" --enable=warning,style,performance,portability --std=c++20 \
   --inline-suppr --suppress=missingIncludeSystem --suppress=passedByValue \
   --suppress=useStlAlgorithm --error-exitcode=1 --quiet -j "$jobs" || status=1
 
