@@ -2,6 +2,8 @@
 // database reader, the checker, the keyword tree and the library entry.
 #pragma once
 
+// In layer order, lowest first, rather than sorted.
+// clang-format off
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/mbstring.h>
 #include <vxcheck/platform/win_types.h>
@@ -16,3 +18,4 @@
 #include <vxcheck/check.h>
 #include <vxcheck/kw_tree.h>
 #include <vxcheck/library_entry.h>
+// clang-format on

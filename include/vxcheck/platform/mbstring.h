@@ -6,10 +6,7 @@ constexpr unsigned char FoldToUpper(unsigned char ch) {
     return (ch >= 'a' && ch <= 'z') ? static_cast<unsigned char>(ch - 'a' + 'A') : ch;
 }
 
-// The two comparisons keep the runtime's own names, which the library's callers know.
-// NOLINTBEGIN(bugprone-reserved-identifier)
 // Compares two NUL-terminated byte strings after folding a to z to upper case: < 0, 0 or > 0.
 int _mbsicmp(const unsigned char* a, const unsigned char* b);
 // Compares two NUL-terminated byte strings byte by byte as unsigned values: < 0, 0 or > 0.
 int _mbscmp(const unsigned char* a, const unsigned char* b);
-// NOLINTEND(bugprone-reserved-identifier)
