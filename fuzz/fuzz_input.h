@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace vxcheck::fuzz {
@@ -54,5 +55,32 @@ inline void Expect(bool holds, const char* rule) {
         std::abort();
     }
 }
+
+// A file that holds the current input, for the operations that read a file by its path. It is made
+// once, in the temporary folder, rewritten for each input and removed at exit.
+class InputFile {
+  public:
+    InputFile() {
+        const char* folder = std::getenv("TMPDIR");
+        m_path = std::string(folder != nullptr ? folder : "/tmp") + "/vxcheck-fuzz-XXXXXX";
+        const int descriptor = mkstemp(m_path.data());
+        Expect(descriptor >= 0, "a temporary file can be made");
+        close(descriptor);
+    }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    ~InputFile() { std::remove(m_path.c_str()); }
+
+    // Replaces the file's content with the input; returns its path.
+    CString Write(const std::uint8_t* data, std::size_t size) const {
+        std::FILE* file = std::fopen(m_path.c_str(), "wb");
+        Expect(file != nullptr && std::fwrite(data, 1, size, file) == size, "input written");
+        std::fclose(file);
+        return m_path.c_str();
+    }
+
+  private:
+    std::string m_path;
+};
 
 } // namespace vxcheck::fuzz
