@@ -3,6 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
+BENCH_BUILD ?= build-bench
 COVERAGE_BUILD ?= build-coverage
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
@@ -58,5 +59,11 @@ coverage: build-coverage
 static-checks: build
 	JOBS=$(JOBS) ./scripts/static-checks.sh $(BUILD)
 
+# Benchmarks in a Release build of their own; not part of `make test`.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVXCHECK_BUILD_BENCH=ON -DVXCHECK_BUILD_TESTS=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	./$(BENCH_BUILD)/bench/vxcheck-bench
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BENCH_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD)
