@@ -9,3 +9,4 @@
 #include <vxcheck/identifiers.h>
 #include <vxcheck/db_reader.h>
 #include <vxcheck/check.h>
+#include <vxcheck/phreeqc3.h>
