@@ -18,5 +18,7 @@ install(FILES ${PROJECT_BINARY_DIR}/vxcheck-config.cmake
   ${PROJECT_BINARY_DIR}/vxcheck-config-version.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vxcheck)
 
+# The .pc file finds the prefix relative to itself, so the package can be installed anywhere.
+file(RELATIVE_PATH VXCHECK_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/vxcheck.pc.in ${PROJECT_BINARY_DIR}/vxcheck.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vxcheck.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

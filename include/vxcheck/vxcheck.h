@@ -5,8 +5,8 @@
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/mbstring.h>
 
-#include <vxcheck/word_list.h>
-#include <vxcheck/identifiers.h>
-#include <vxcheck/db_reader.h>
 #include <vxcheck/check.h>
+#include <vxcheck/db_reader.h>
+#include <vxcheck/identifiers.h>
 #include <vxcheck/phreeqc3.h>
+#include <vxcheck/word_list.h>

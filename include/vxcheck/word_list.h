@@ -12,11 +12,11 @@ struct Cvx_WordIndexNode {
     static constexpr int kSlots = 65;       // folded codes 0x20 (blank) to 0x60 (grave accent)
     static constexpr int kFirstCode = 0x20; // folded code of slot 0
 
-    char character = 0;          // the character, as spelled, of the word that created the node
-    unsigned char terminal = 0;  // 1 when an indexed word ends here
-    int count = 0;               // indexed words that pass through or end here
+    char character = 0;         // the character, as spelled, of the word that created the node
+    unsigned char terminal = 0; // 1 when an indexed word ends here
+    int count = 0;              // indexed words that pass through or end here
     Cvx_WordIndexNode* children[kSlots] = {}; // owned
-    int position = -1;           // position in words of the word that ends here, or -1
+    int position = -1;                        // position in words of the word that ends here, or -1
 };
 
 // The prefix index over a word list: a tree of nodes with 65 direct child slots each. It owns

@@ -21,18 +21,41 @@ Cvx_Check::Cvx_Check(const Cvx_Check& other) = default;
 Cvx_Check& Cvx_Check::operator=(const Cvx_Check& other) = default;
 Cvx_Check::~Cvx_Check() = default;
 
-std::vector<CString> Cvx_Check::GetKeywords() { return keywordList.GetSortedWords(); }
+std::vector<CString> Cvx_Check::GetKeywords() {
+    return keywordList.GetSortedWords();
+}
 
-int Cvx_Check::CheckKeyword(CString keyword) { return keywordList.FindWord(keyword); }
+int Cvx_Check::CheckKeyword(CString keyword) {
+    return keywordList.FindWord(keyword);
+}
 
 Cvx_KwIdentifiers* Cvx_Check::DefinitionByNumber(int number) {
-    Cvx_KwIdentifiers* const byNumber[] = {
-        &solutionMasterSpecies, &solutionSpecies, &solution,          &phases,
-        &solutionSpread,        &equilibriumPhases, &exchange,        &gasPhase,
-        &kinetics,              &solidSolutions,  &surface,           &print,
-        &selectedOutput,        &userPrint,       &userPunch,         &exchangeSpecies,
-        &pitzer,                &rates,           &surfaceSpecies,    &calculateValues,
-        &isotopes,              &knobs,           &llnlAqueousModel,  &datablock,
-        &reactiveTransport,     &exchangeMasterSpecies, &surfaceMasterSpecies};
+    Cvx_KwIdentifiers* const byNumber[] = {&solutionMasterSpecies,
+                                           &solutionSpecies,
+                                           &solution,
+                                           &phases,
+                                           &solutionSpread,
+                                           &equilibriumPhases,
+                                           &exchange,
+                                           &gasPhase,
+                                           &kinetics,
+                                           &solidSolutions,
+                                           &surface,
+                                           &print,
+                                           &selectedOutput,
+                                           &userPrint,
+                                           &userPunch,
+                                           &exchangeSpecies,
+                                           &pitzer,
+                                           &rates,
+                                           &surfaceSpecies,
+                                           &calculateValues,
+                                           &isotopes,
+                                           &knobs,
+                                           &llnlAqueousModel,
+                                           &datablock,
+                                           &reactiveTransport,
+                                           &exchangeMasterSpecies,
+                                           &surfaceMasterSpecies};
     return (number >= 1 && number <= 27) ? byNumber[number - 1] : nullptr;
 }

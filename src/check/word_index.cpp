@@ -80,7 +80,9 @@ Cvx_WordIndex& Cvx_WordIndex::operator=(const Cvx_WordIndex& other) {
     return *this;
 }
 
-Cvx_WordIndex::~Cvx_WordIndex() { Release(); }
+Cvx_WordIndex::~Cvx_WordIndex() {
+    Release();
+}
 
 void Cvx_WordIndex::Release() {
     FreeTree(root);

@@ -22,7 +22,9 @@ void Cvx_WordList::AddCompanions(std::vector<CString> list) {
     indexBuilt = sortedBuilt = false;
 }
 
-void Cvx_WordList::AddFlag(unsigned char value) { flags.push_back(value); }
+void Cvx_WordList::AddFlag(unsigned char value) {
+    flags.push_back(value);
+}
 
 void Cvx_WordList::SetFlag(unsigned char value, int position) {
     if (position >= 0 && static_cast<std::size_t>(position) < flags.size()) {
@@ -30,7 +32,9 @@ void Cvx_WordList::SetFlag(unsigned char value, int position) {
     }
 }
 
-std::vector<CString> Cvx_WordList::GetWords() { return words; }
+std::vector<CString> Cvx_WordList::GetWords() {
+    return words;
+}
 
 std::vector<CString> Cvx_WordList::GetSortedWords() {
     BuildSorted();
@@ -58,17 +62,37 @@ std::vector<CString> Cvx_WordList::GetListedWords() {
     return listedWords;
 }
 
-CString Cvx_WordList::WordAt(int position) { return words.at(static_cast<std::size_t>(position)); }
+namespace {
 
-CString Cvx_WordList::SortedWordAt(int position) {
-    return sortedWords.at(static_cast<std::size_t>(position));
+// A position outside the list reads as the empty word rather than outside the list
+// (docs/decisions.md).
+CString EntryAt(const std::vector<CString>& list, int position) {
+    return position >= 0 && static_cast<std::size_t>(position) < list.size()
+               ? list[static_cast<std::size_t>(position)]
+               : CString();
 }
 
-int Cvx_WordList::WordCount() { return static_cast<int>(words.size()); }
+} // namespace
 
-int Cvx_WordList::SortedWordCount() { return static_cast<int>(sortedWords.size()); }
+CString Cvx_WordList::WordAt(int position) {
+    return EntryAt(words, position);
+}
 
-int Cvx_WordList::SortedCompanionCount() { return static_cast<int>(sortedCompanions.size()); }
+CString Cvx_WordList::SortedWordAt(int position) {
+    return EntryAt(sortedWords, position);
+}
+
+int Cvx_WordList::WordCount() {
+    return static_cast<int>(words.size());
+}
+
+int Cvx_WordList::SortedWordCount() {
+    return static_cast<int>(sortedWords.size());
+}
+
+int Cvx_WordList::SortedCompanionCount() {
+    return static_cast<int>(sortedCompanions.size());
+}
 
 // The index is never emptied: a word already indexed keeps its first position, and a later word
 // of the same folded spelling (or the empty word, which looks up as 0) is not inserted.

@@ -1,7 +1,9 @@
 // The identifier queries of the checker: one keyword's listed identifiers, or all of them.
 #include <vxcheck/check.h>
 
-std::vector<CString> Cvx_Check::GetIdentifier() { return identifierList.GetSortedWords(); }
+std::vector<CString> Cvx_Check::GetIdentifier() {
+    return identifierList.GetSortedWords();
+}
 
 std::vector<CString> Cvx_Check::GetIdentifier(CString keyword) {
     const int position = CheckKeyword(keyword);

@@ -13,7 +13,9 @@ void Cvx_KwIdentifiers::EnsureFilled() {
     filled = 1;
 }
 
-std::vector<CString> Cvx_KwIdentifiers::GetAllIdentifiers() { return identifierList.GetWords(); }
+std::vector<CString> Cvx_KwIdentifiers::GetAllIdentifiers() {
+    return identifierList.GetWords();
+}
 
 std::vector<CString> Cvx_KwIdentifiers::GetListedIdentifiers() {
     return identifierList.GetListedWords();
@@ -43,13 +45,17 @@ void Cvx_KwIdentifiers::FillFromTable(const Cvx_IdentifierTable& table) {
 #define CVX_KW_DEFINITION_WITH_TABLE(Name, table)                                                  \
     Name::Name() = default;                                                                        \
     Name::~Name() = default;                                                                       \
-    void Name::FillIdentifiers() { FillFromTable(table); }
+    void Name::FillIdentifiers() {                                                                 \
+        FillFromTable(table);                                                                      \
+    }
 
 // The master-species definitions have nothing to fill; the block readers run on them.
 #define CVX_KW_DEFINITION_WITHOUT_TABLE(Name)                                                      \
     Name::Name() = default;                                                                        \
     Name::~Name() = default;                                                                       \
-    void Name::FillIdentifiers() { Cvx_KwIdentifiers::FillIdentifiers(); }
+    void Name::FillIdentifiers() {                                                                 \
+        Cvx_KwIdentifiers::FillIdentifiers();                                                      \
+    }
 
 CVX_KW_DEFINITION_WITHOUT_TABLE(Cvx_KwSolutionMasterSpecies)
 CVX_KW_DEFINITION_WITH_TABLE(Cvx_KwSolutionSpecies, kSolutionSpeciesTable)

@@ -7,7 +7,9 @@
 namespace {
 
 // The blanks that TrimLeft removes without an argument: blank and the control characters 9 to 13.
-bool IsTrimmedSpace(char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
+bool IsTrimmedSpace(char ch) {
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
 
 } // namespace
 
