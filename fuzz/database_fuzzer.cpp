@@ -1,11 +1,12 @@
-// Fuzz target: a database file of arbitrary bytes, read and then asked every getter and every
-// search in every mode. The rules checked are those that hold for any file: the lists that a
-// second read of the same file must leave alone, the split of the phases into minerals and gases,
-// and searches that only return names of the lists.
+// Fuzz target: a database file of arbitrary bytes, read as written and through its PHREEQC 3
+// view, each read followed by every getter and every search in every mode. The rules checked are
+// those that hold for any file: the lists that a second read of the same file must leave alone, the
+// split of the phases into minerals and gases, and searches that only return names of the lists.
 #include "fuzz_input.h"
 #include "species_searches.h"
 
 #include <vxcheck/check.h>
+#include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
 
@@ -48,13 +49,21 @@ void CheckLists(Cvx_Check& checker) {
     }
 }
 
+void Read(Cvx_Check& checker, bool phreeqc3, const CString& path) {
+    if (phreeqc3) {
+        vxcheck::ReadDatabasePhreeqc3(checker, path);
+    } else {
+        checker.ReadDatabase(path);
+    }
+}
+
 // Reads the file twice the same way: the second read adds no name, since every name was read.
-void ReadTwice(Cvx_Check& checker, const CString& path) {
-    checker.ReadDatabase(path);
+void ReadTwice(Cvx_Check& checker, bool phreeqc3, const CString& path) {
+    Read(checker, phreeqc3, path);
     CheckLists(checker);
     const std::vector<CString> aqueous = checker.GetAqueousSpecies();
     const std::vector<CString> phases = checker.GetPhases();
-    checker.ReadDatabase(path);
+    Read(checker, phreeqc3, path);
     CheckLists(checker);
     Expect(checker.GetAqueousSpecies() == aqueous && checker.GetPhases() == phases,
            "a second read of the same file leaves the sorted lists alone");
@@ -80,8 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = vxcheck::fuzz::SplitLines(data, size);
     const std::vector<CString> words = vxcheck::fuzz::SplitWords(lines.back());
     const CString word = words.empty() ? CString("Ca") : words.front();
+    // One checker reads the file as written, is searched (which builds its species caches), then
+    // reads the file's PHREEQC 3 view, which may add master species that the caches do not know.
     Cvx_Check checker;
-    ReadTwice(checker, path);
+    ReadTwice(checker, false, path);
+    SearchWith(checker, word);
+    ReadTwice(checker, true, path);
     SearchWith(checker, word);
     return 0;
 }

@@ -35,6 +35,22 @@ make_seeds() {
   done
 }
 
+# Seeds of the command line: the example command lines of docs/cli.md, one argument a line, and
+# for every database a search in its beginning, read as input.dat.
+make_cli_seeds() {
+  local seeds="$1" count=0
+  rm -rf "$seeds" && mkdir -p "$seeds"
+  while read -r line; do
+    count=$((count + 1))
+    # shellcheck disable=SC2086 # one argument a line
+    printf '%s\n' ${line//data\/sample.dat/sample.dat} >"$seeds/command.$count"
+  done < <(sed -n 's/^\$ vxcheck \([^|]*\).*/\1/p' "$root/docs/cli.md")
+  for file in "$shared"/databases/*.dat; do
+    { printf -- '--db\ninput.dat\n--json\nfind\naqueous\n--mode\nand\nCa\nC\n\n'; head -n 200 "$file"; } \
+      >"$seeds/$(basename "$file")"
+  done
+}
+
 status=0
 for target in "${targets[@]}"; do
   # A database input costs a whole checker, whatever its length, so it takes longer pieces and
@@ -47,7 +63,11 @@ for target in "${targets[@]}"; do
   corpus="$work/$target/corpus"
   artifacts="$work/$target/artifacts/"
   mkdir -p "$corpus" "$artifacts"
-  make_seeds "$work/$target/seeds" "$lines"
+  if [ "$target" = cli ]; then
+    make_cli_seeds "$work/$target/seeds"
+  else
+    make_seeds "$work/$target/seeds" "$lines"
+  fi
   options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts" -timeout=10
     -rss_limit_mb=4096 -max_len="$max_len")
   [ -f "$root/fuzz/$target.dict" ] && options+=(-dict="$root/fuzz/$target.dict")

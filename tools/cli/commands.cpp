@@ -21,6 +21,7 @@ CString Bytes(const std::string& word) {
 
 std::vector<CString> Strings(const std::vector<std::string>& words) {
     std::vector<CString> strings;
+    strings.reserve(words.size());
     for (const std::string& word : words) {
         strings.push_back(Bytes(word));
     }

@@ -1,0 +1,92 @@
+// Fuzz target: the vxcheck command line's argument handling. The input's lines up to the first
+// empty line are the arguments; the rest is the file input.dat, which --db may name beside
+// sample.dat (the sample database) and phreeqc.dat. The program runs in a folder of its own that
+// holds these three files, and a "/" in an argument reads as "_", so that no other file of the
+// machine (a device, a pipe that never ends) can be named.
+#include "fuzz_input.h"
+#include "run_cli.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using vxcheck::fuzz::Expect;
+
+namespace {
+
+class Folder {
+  public:
+    Folder() {
+        std::string name = std::filesystem::temp_directory_path() / "vxcheck-cli-fuzz-XXXXXX";
+        Expect(mkdtemp(name.data()) != nullptr, "a temporary folder can be made");
+        m_path = name;
+        std::filesystem::create_symlink(VXCHECK_SOURCE_DIR "/data/sample.dat",
+                                        m_path / "sample.dat");
+        std::filesystem::create_symlink(VXCHECK_SHARED_DIR "/databases/phreeqc.dat",
+                                        m_path / "phreeqc.dat");
+        std::filesystem::current_path(m_path);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    ~Folder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+
+  private:
+    std::filesystem::path m_path;
+};
+
+// Without --json and outside --help and --version, nothing is checked; with --json the answer is
+// one line: every byte below 0x20 or above 0x7E is written as an escape.
+void CheckJson(const std::vector<std::string>& args, const std::string& out) {
+    bool json = false;
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            return;
+        }
+        json = json || arg == "--json";
+    }
+    if (!json) {
+        return;
+    }
+    Expect(!out.empty() && out.back() == '\n', "a JSON answer ends with a line feed");
+    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(out[i]);
+        Expect(byte >= 0x20 && byte < 0x7F, "a JSON answer holds only printable ASCII");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const Folder folder;
+    std::vector<std::string> args;
+    std::size_t at = 0;
+    while (at < size && data[at] != '\n') {
+        std::string arg;
+        for (; at < size && data[at] != '\n'; ++at) {
+            arg.push_back(data[at] == '/' ? '_' : static_cast<char>(data[at]));
+        }
+        args.push_back(arg);
+        ++at; // the line feed
+    }
+    {
+        std::ofstream input("input.dat", std::ios::binary | std::ios::trunc);
+        const std::size_t rest = std::min(at + 1, size);
+        input.write(reinterpret_cast<const char*>(data + rest),
+                    static_cast<std::streamsize>(size - rest));
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = vxcheck::cli::RunCli(args, out, err);
+    Expect(status == vxcheck::cli::kSuccess || status == vxcheck::cli::kCannotOpen ||
+               status == vxcheck::cli::kUsage,
+           "the exit status is 0, 1 or 2");
+    Expect(status == vxcheck::cli::kSuccess || (!err.str().empty() && out.str().empty()),
+           "a failed run says why on standard error and answers nothing");
+    if (status == vxcheck::cli::kSuccess) {
+        CheckJson(args, out.str());
+    }
+    return 0;
+}
