@@ -43,7 +43,7 @@ fuzz: deps
 test: build build-asan
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE memcheck
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE heavy
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L memcheck
 	$(MAKE) static-checks
 	$(MAKE) coverage

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Line and branch coverage of src/ by the unit tests of a build made with VXCHECK_COVERAGE=ON.
 # Usage: scripts/coverage.sh BUILD_DIR [MINIMUM_LINE_PERCENT]
-# Runs the unit tests (not the fuzz replays nor the memcheck runs), writes BUILD_DIR/coverage.txt
+# Runs the unit tests (not the fuzz replays, the memcheck runs nor the heavy tests), writes BUILD_DIR/coverage.txt
 # (per file) and prints, as its last line, "line coverage: NN.N%". Exits non-zero below the minimum.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -9,7 +9,7 @@ build="$(cd "${1:?usage: $0 BUILD_DIR [MINIMUM]}" && pwd)"
 minimum="${2:-0}"
 
 find "$build" -name '*.gcda' -delete
-ctest --test-dir "$build" --output-on-failure -j "${JOBS:-$(nproc)}" -LE 'fuzz|memcheck' >"$build/coverage-ctest.log" ||
+ctest --test-dir "$build" --output-on-failure -j "${JOBS:-$(nproc)}" -LE 'fuzz|memcheck|heavy' >"$build/coverage-ctest.log" ||
   { cat "$build/coverage-ctest.log"; exit 1; }
 
 # Branches that only exceptions take, or that the compiler proves unreachable, are not counted.

@@ -105,6 +105,7 @@ class Cvx_WordList {
     std::vector<unsigned char> flags;
     std::vector<CString> listedWords;
     Cvx_WordIndex index;
+    int offeredCount = 0; // words before this position have been offered to the index
     bool indexBuilt = false;
     bool sortedBuilt = false;
     bool listedBuilt = false;

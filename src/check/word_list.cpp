@@ -95,16 +95,20 @@ int Cvx_WordList::SortedCompanionCount() {
 }
 
 // The index is never emptied: a word already indexed keeps its first position, and a later word
-// of the same folded spelling (or the empty word, which looks up as 0) is not inserted.
+// of the same folded spelling (or the empty word, which looks up as 0) is not inserted. Offering
+// a word again could change nothing (it is indexed, or the index refuses it), so only the words
+// added since the last build are offered: a list that grows by many additions, as the database
+// lists do over repeated reads, costs time for its new words only.
 void Cvx_WordList::BuildIndex() {
     if (indexBuilt) {
         return;
     }
-    for (int i = 0; i < WordCount(); ++i) {
+    for (int i = offeredCount; i < WordCount(); ++i) {
         if (index.Lookup(words[static_cast<std::size_t>(i)]) != 0) {
             index.Insert(words[static_cast<std::size_t>(i)], i);
         }
     }
+    offeredCount = WordCount();
     indexBuilt = true;
 }
 
