@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing vxcheck needs, when they are missing.
 set -euo pipefail
 
-packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+          neovim)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

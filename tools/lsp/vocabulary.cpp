@@ -1,0 +1,102 @@
+// Builds the vocabulary that the server offers from the checker: each keyword as a block of its
+// own, with the options the checker lists for it, and the BASIC words.
+#include "lsp/vocabulary.h"
+
+#include <vxcheck/check.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace vxcheck::lsp {
+
+namespace {
+
+bool StartsWithLetter(const std::string& word) {
+    return !word.empty() && std::isalpha(static_cast<unsigned char>(word[0])) != 0;
+}
+
+} // namespace
+
+Vocabulary::Vocabulary(Cvx_Check& checker) {
+    for (const CString& keyword : checker.GetKeywords()) {
+        std::string spelling = Lower(keyword.GetString());
+        AddSpelling(spelling, spelling);
+    }
+    for (const CString& keyword : checker.GetKeywords()) {
+        BlockInfo& block = m_blocks[m_blockIndex.at(Lower(keyword.GetString()))];
+        for (const CString& identifier : checker.GetIdentifier(keyword)) {
+            std::string_view text = identifier.GetString();
+            if (!text.empty() && text.front() == '-') {
+                AddOption(block, Lower(text.substr(1)));
+            }
+        }
+    }
+    for (const CString& word : checker.GetBasic()) {
+        std::string text = Lower(word.GetString());
+        if (StartsWithLetter(text) &&
+            std::find(m_basic.begin(), m_basic.end(), text) == m_basic.end()) {
+            m_basic.push_back(text);
+        }
+    }
+    std::sort(m_basic.begin(), m_basic.end());
+    std::sort(m_keywords.begin(), m_keywords.end(),
+              [](const KeywordEntry& a, const KeywordEntry& b) { return a.spelling < b.spelling; });
+    m_spellingIndex.clear();
+    for (std::size_t i = 0; i < m_keywords.size(); ++i) {
+        m_spellingIndex.emplace(m_keywords[i].spelling, i);
+    }
+}
+
+BlockInfo& Vocabulary::BlockNamed(const std::string& name) {
+    auto [it, added] = m_blockIndex.try_emplace(name, m_blocks.size());
+    if (added) {
+        m_blocks.push_back(BlockInfo{name, {}, {}, {}, false});
+    }
+    return m_blocks[it->second];
+}
+
+void Vocabulary::AddSpelling(const std::string& spelling, const std::string& block) {
+    if (m_spellingIndex.count(spelling) != 0) {
+        return;
+    }
+    BlockInfo& info = BlockNamed(block);
+    info.spellings.push_back(spelling);
+    m_spellingIndex.emplace(spelling, m_keywords.size());
+    m_keywords.push_back({spelling, &info});
+}
+
+void Vocabulary::AddOption(BlockInfo& block, std::string option) {
+    if (std::find(block.options.begin(), block.options.end(), option) == block.options.end()) {
+        block.options.push_back(std::move(option));
+    }
+}
+
+const BlockInfo* Vocabulary::FindBlock(std::string_view word) const {
+    auto it = m_spellingIndex.find(Lower(word));
+    return it == m_spellingIndex.end() ? nullptr : m_keywords[it->second].block;
+}
+
+std::string_view Vocabulary::MatchOption(const BlockInfo& block, std::string_view typed) const {
+    if (typed.empty()) {
+        return {};
+    }
+    std::string lower = Lower(typed);
+    for (const std::string& option : block.options) {
+        if (option.compare(0, lower.size(), lower) == 0) {
+            return option;
+        }
+    }
+    return {};
+}
+
+std::string_view Vocabulary::FindOptionExact(const BlockInfo& block, std::string_view word) const {
+    std::string lower = Lower(word);
+    for (const std::string& option : block.options) {
+        if (option == lower) {
+            return option;
+        }
+    }
+    return {};
+}
+
+} // namespace vxcheck::lsp
