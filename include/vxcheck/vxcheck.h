@@ -1,11 +1,18 @@
 // Everything a host needs: the platform types, the word list, the identifier definitions, the
-// database reader and the checker.
+// database reader, the checker, the keyword tree and the library entry.
 #pragma once
 
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/mbstring.h>
+#include <vxcheck/platform/win_types.h>
+#include <vxcheck/platform/window.h>
+#include <vxcheck/platform/tree_view.h>
+#include <vxcheck/platform/tree_ctrl.h>
+#include <vxcheck/platform/afx_module.h>
 
-#include <vxcheck/check.h>
-#include <vxcheck/db_reader.h>
-#include <vxcheck/identifiers.h>
 #include <vxcheck/word_list.h>
+#include <vxcheck/identifiers.h>
+#include <vxcheck/db_reader.h>
+#include <vxcheck/check.h>
+#include <vxcheck/kw_tree.h>
+#include <vxcheck/library_entry.h>
