@@ -1,8 +1,10 @@
 // Builds the vocabulary that the server offers from the checker: each keyword as a block of its
-// own, with the options the checker lists for it, and the BASIC words.
+// own, with the options the checker lists for it and the topic group of the checker's keyword
+// tree, and the BASIC words.
 #include "lsp/vocabulary.h"
 
 #include <vxcheck/check.h>
+#include <vxcheck/kw_tree.h>
 
 #include <algorithm>
 #include <cctype>
@@ -28,6 +30,17 @@ Vocabulary::Vocabulary(Cvx_Check& checker) {
             std::string_view text = identifier.GetString();
             if (!text.empty() && text.front() == '-') {
                 AddOption(block, Lower(text.substr(1)));
+            }
+        }
+    }
+    Cvx_KwTree tree;
+    checker.BuildKeywordTree(&tree);
+    for (Cvx_KwTreeNode* group = tree.GetRoot()->m_child; group != nullptr; group = group->m_next) {
+        for (Cvx_KwTreeNode* keyword = group->m_child; keyword != nullptr;
+             keyword = keyword->m_next) {
+            auto it = m_spellingIndex.find(Lower(keyword->m_name.GetString()));
+            if (it != m_spellingIndex.end()) {
+                BlockNamed(m_keywords[it->second].block->name).group = group->m_name.GetString();
             }
         }
     }

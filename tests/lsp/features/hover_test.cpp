@@ -18,6 +18,7 @@ TEST(Hover, KeywordsAndOptionsNameTheirBlock) {
     std::string keyword = HoverText("Equilibrium_Pha|ses 1");
     EXPECT_TRUE(Says(keyword, "**EQUILIBRIUM_PHASES**: keyword of the block EQUILIBRIUM_PHASES"))
         << keyword;
+    EXPECT_TRUE(Says(keyword, "Group: Geochemical Model")) << keyword;
     std::string option = HoverText("SOLUTION 1\n  -temp|er 25");
     EXPECT_TRUE(Says(option, "-temperature")) << option;
     EXPECT_TRUE(Says(option, "SOLUTION")) << option;
