@@ -26,11 +26,16 @@ class Cvx_DbReader {
     void SkipLine();
     // Consumes up to and including the next ";" or line feed, or to the end of the file.
     void SkipStatement();
-    // True once a read has met the end of the file (or failed); it stays true.
+    // True once a read has met the end of the file (or failed); it stays true. The stream is
+    // closed at that moment, so a reader with no open stream (never opened, or Open failed) is
+    // at its end too.
     bool AtEnd();
 
   private:
     friend class Cvx_Check; // closes the stream when a database read ends
+
+    // Closes the stream, if one is open, and leaves it null.
+    void Close();
 
     FILE* stream = nullptr;
     CString path;

@@ -56,11 +56,14 @@ class Cvx_KwIdentifiers {
     // The entries in which "(g)" first occurs at the second character or later.
     static std::vector<CString> SelectGases(std::vector<CString> list);
 
-    // Species searches over the definition's species cache.
+    // Species searches over the definition's species cache, built once on first use and never
+    // rebuilt. BuildSpeciesCache pairs formulas[i] with names[i]; it does nothing once built.
     void BuildSpeciesCache(std::vector<CString> formulas, std::vector<CString> names,
                            Cvx_WordList& elementList);
+    // The names whose formula holds element, in sorted order; empty when it is no element word.
     std::vector<CString> FindSpeciesWithElement(CString element, Cvx_WordList& speciesList,
                                                 Cvx_WordList& elementList);
+    // The names that match words in mode "con", "or", "and" or "inc"; empty for any other mode.
     std::vector<CString> FindSpeciesWithElements(std::vector<CString> words,
                                                  Cvx_WordList& speciesList,
                                                  Cvx_WordList& elementList, CString mode);
@@ -71,6 +74,10 @@ class Cvx_KwIdentifiers {
     void FillFromTable(const Cvx_IdentifierTable& table);
 
   private:
+    // Builds the species cache from speciesList's sorted names (and sorted companions, when it
+    // has them, as formulas) unless it was built before.
+    void EnsureSpeciesCache(Cvx_WordList& speciesList, Cvx_WordList& elementList);
+
     Cvx_WordList identifierList;
     std::vector<Cvx_SpeciesEntry> speciesCache;
     unsigned char filled = 0;

@@ -1,0 +1,83 @@
+// ReadDatabase: walks a database file block by block, hands each block to the reader of its
+// keyword's definition, and ends with the steps that rebuild the species lists.
+#include <vxcheck/check.h>
+
+namespace {
+
+enum class BlockKind { MasterSpecies, Species, Phases };
+
+// One row of the dispatch table: the blocks that a definition number opens, the definition whose
+// reader runs on them, and the word list that receives the names.
+struct BlockRoute {
+    int number;
+    BlockKind kind;
+    Cvx_KwIdentifiers* definition;
+    Cvx_WordList* names;
+};
+
+} // namespace
+
+void Cvx_Check::ReadDatabase(CString path) {
+    const BlockRoute routes[] = {
+        {1, BlockKind::MasterSpecies, &solutionMasterSpecies, &masterSpeciesWords},
+        {2, BlockKind::Species, &solutionSpecies, &aqueousSpeciesWords},
+        {4, BlockKind::Phases, &phases, &phaseWords},
+        {16, BlockKind::Species, &exchangeSpecies, &exchangeSpeciesWords},
+        {19, BlockKind::Species, &surfaceSpecies, &surfaceSpeciesWords},
+        {26, BlockKind::MasterSpecies, &exchangeMasterSpecies, &exchangeMasterSpeciesWords},
+        {27, BlockKind::MasterSpecies, &surfaceMasterSpecies, &surfaceMasterSpeciesWords},
+    };
+    // Each word list is changed once per block, from these two scratch lists.
+    std::vector<CString> blockResult;
+    std::vector<CString> formulaResult;
+
+    // Only a keyword may come first; a file that cannot be opened reads as one that holds none.
+    int position = dbReader.Open(path) != 0 ? keywordList.FindWord(dbReader.ReadWord()) : -1;
+    while (position >= 0) {
+        const int number = keywordIndex[static_cast<std::size_t>(position)];
+        const BlockRoute* route = nullptr;
+        for (const BlockRoute& candidate : routes) {
+            if (candidate.number == number) {
+                route = &candidate;
+                break;
+            }
+        }
+        // Any other keyword ("end", "pitzer", "rates", ...) ends the reading.
+        if (route == nullptr) {
+            break;
+        }
+        blockResult.clear();
+        switch (route->kind) {
+        case BlockKind::MasterSpecies:
+            position = route->definition->ReadMasterSpeciesBlock(dbReader, *this, blockResult);
+            route->names->AddWords(blockResult);
+            combinedMasterSpeciesWords.AddWords(blockResult);
+            break;
+        case BlockKind::Species:
+            position = route->definition->ReadSpeciesBlock(dbReader, *this, blockResult);
+            route->names->AddWords(blockResult);
+            break;
+        case BlockKind::Phases:
+            formulaResult.clear();
+            position =
+                route->definition->ReadPhasesBlock(dbReader, *this, blockResult, formulaResult);
+            route->names->AddWords(blockResult);
+            route->names->AddCompanions(formulaResult);
+            break;
+        }
+        if (dbReader.AtEnd()) {
+            break;
+        }
+    }
+    // Nothing reads from the stream after this call, so it is closed here (docs/decisions.md).
+    dbReader.Close();
+
+    solutionMasterSpecies.CollectMasterSpecies(masterSpeciesWords, masterSpeciesCompList,
+                                               masterSpeciesList);
+    solutionSpecies.CollectSorted(aqueousSpeciesWords, aqueousSpeciesList);
+    phases.CollectPhases(phaseWords, phaseList, mineralList, gasList);
+    exchangeMasterSpecies.CollectSorted(exchangeMasterSpeciesWords, exchangeMasterSpeciesList);
+    exchangeSpecies.CollectSorted(exchangeSpeciesWords, exchangeSpeciesList);
+    surfaceMasterSpecies.CollectSorted(surfaceMasterSpeciesWords, surfaceMasterSpeciesList);
+    surfaceSpecies.CollectSorted(surfaceSpeciesWords, surfaceSpeciesList);
+}
