@@ -1,6 +1,7 @@
 // Database loading: the names read from the file's own blocks, and reading once per file and
 // modification time.
 #include "lsp/databases.h"
+#include "lsp/protocol.h"
 
 #include <vxcheck/check.h>
 
@@ -77,6 +78,28 @@ TEST_F(DatabasesTest, TheCacheReadsAgainOnlyWhenTheFileChanges) {
     fs::last_write_time(m_path, fs::last_write_time(m_path) + std::chrono::seconds(2));
     EXPECT_NE(cache.Get(m_path).names, first);
     EXPECT_EQ(calls, 2);
+}
+
+TEST_F(DatabasesTest, ReadsASharedDatabaseThroughAChecker) {
+    DatabaseStatus status =
+        LoadDatabase(VXCHECK_SHARED_DIR "/databases/phreeqc.dat", ReadThroughChecker, m_vocabulary);
+    ASSERT_NE(status.names, nullptr);
+    const DatabaseNames& names = *status.names;
+    std::string spelled;
+    EXPECT_NE(names.ListsOf("Ca+2", &spelled) &
+                  (1u << static_cast<unsigned>(NameList::AqueousSpecies)),
+              0u);
+    EXPECT_NE(names.ListsOf("Calcite", &spelled) & (1u << static_cast<unsigned>(NameList::Phases)),
+              0u);
+    EXPECT_EQ(names.FormulaOf("Calcite"), "CaCO3");
+    EXPECT_EQ(names.List(NameList::ExchangeMasterSpecies), std::vector<std::string>{"X"});
+    EXPECT_EQ(names.List(NameList::SurfaceMasterSpecies),
+              (std::vector<std::string>{"Hfo_s", "Hfo_w"}));
+    for (std::size_t list = 1; list < DatabaseNames::kLists; ++list) {
+        for (const std::string& name : names.lists[list]) {
+            EXPECT_NO_THROW(Json(name).dump()) << "not UTF-8: " << name; // strict by default
+        }
+    }
 }
 
 } // namespace
