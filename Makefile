@@ -14,7 +14,7 @@ deps:
 run: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVXCHECK_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
-	./$(RELEASE_BUILD)/tools/demo/vxcheck-demo
+	./scripts/demo.sh $(RELEASE_BUILD)/tools/cli/vxcheck data/sample.dat
 
 build: deps
 	cmake -S . -B $(BUILD)

@@ -1,5 +1,6 @@
 // Everything a host needs: the platform types, the word list, the identifier definitions, the
-// database reader, the checker, the keyword tree and the library entry.
+// database reader, the checker, the keyword tree, the library entry and
+// PHREEQC 3's vocabulary.
 #pragma once
 
 #include <vxcheck/platform/cstring.h>
@@ -16,3 +17,4 @@
 #include <vxcheck/check.h>
 #include <vxcheck/kw_tree.h>
 #include <vxcheck/library_entry.h>
+#include <vxcheck/phreeqc3.h>

@@ -4,6 +4,7 @@
 
 #include <vxcheck/platform/mbstring.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -150,11 +151,18 @@ void Cvx_WordIndex::Walk(const std::vector<CString>& source,
                 walkResult.push_back(at < source.size() ? source[at] : CString());
             }
         }
-        for (int slot = Cvx_WordIndexNode::kSlots - 1; slot >= 0; --slot) {
+        // The children go on the stack in reverse slot order, so they come off in slot order. A
+        // node's count is its own word plus its children's counts, so the scan stops once it has
+        // met every word below the node: a leaf costs no scan. The root keeps no count.
+        int below = node == root ? -1 : node->count - node->terminal;
+        const std::size_t first = pending.size();
+        for (int slot = 0; slot < Cvx_WordIndexNode::kSlots && below != 0; ++slot) {
             if (node->children[slot] != nullptr) {
                 pending.push_back(node->children[slot]);
+                below -= node->children[slot]->count;
             }
         }
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
     }
 }
 

@@ -30,7 +30,7 @@ CString DefinedSpecies(const CString& reaction) {
 // A statement is an identifier statement when its first word begins with "-", listed or not, or
 // when "-" followed by the word is one of the definition's identifiers ("log_k" without dash).
 bool MarksIdentifierStatement(Cvx_WordList& identifiers, const CString& word) {
-    return word.Find('-') == 0 || identifiers.FindWord(CString("-") + word) >= 0;
+    return (!word.IsEmpty() && word[0] == '-') || identifiers.FindWord(CString("-") + word) >= 0;
 }
 
 // Reads the statements of a block up to the next keyword, whose position it returns, or to the

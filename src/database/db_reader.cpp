@@ -50,11 +50,37 @@ inline void SkipPast(std::FILE*& stream, int stop) {
     }
 }
 
+// The characters of one word or statement: on the stack while they fit, so that a piece costs
+// one allocation at most, that of the string it becomes.
+class Piece {
+  public:
+    void Append(char ch) {
+        if (length < sizeof local) {
+            local[length++] = ch;
+            return;
+        }
+        if (longer.empty()) {
+            longer.assign(local, length);
+        }
+        longer += ch;
+    }
+    bool IsEmpty() const { return length == 0; }
+    CString Take() const {
+        return longer.empty() ? CString(local, static_cast<int>(length))
+                              : CString(longer.data(), static_cast<int>(longer.size()));
+    }
+
+  private:
+    char local[256];
+    std::size_t length = 0;
+    std::string longer;
+};
+
 // A word (Statement false) or a statement read whole (Statement true). A word also ends at a blank
 // or a tab; in a statement blanks stay where they are, leading and trailing ones included, and a
 // tab stands for one blank. A comment ends either, taking its line feed along.
 template <bool Statement> CString ReadPiece(std::FILE*& stream) {
-    std::string text;
+    Piece text;
     for (;;) {
         const int ch = NextChar(stream);
         if (ch == EOF) {
@@ -65,14 +91,14 @@ template <bool Statement> CString ReadPiece(std::FILE*& stream) {
                 SkipPast(stream, '\n');
             }
             // Separators, empty lines and comments between two pieces are passed over.
-            if (!text.empty() || stream == nullptr) {
+            if (!text.IsEmpty() || stream == nullptr) {
                 break;
             }
             continue;
         }
-        text += (Statement && ch == '\t') ? ' ' : static_cast<char>(ch);
+        text.Append((Statement && ch == '\t') ? ' ' : static_cast<char>(ch));
     }
-    return CString(text.data(), static_cast<int>(text.size()));
+    return text.Take();
 }
 
 } // namespace

@@ -29,7 +29,8 @@ void Append(std::vector<CString>& to, std::vector<CString> from) {
 }
 
 // The species that hold element together with each master in turn, concatenated: a name that
-// matches two masters comes twice. With no master no search runs, and no cache is built.
+// matches two masters comes twice. With no master no search runs and no cache is built
+// (docs/decisions.md, "Exchange and surface searches without exchanger").
 std::vector<CString> FindWithEachMaster(const MasterSearch& search, const CString& element) {
     std::vector<CString> result;
     for (const CString& master : search.masters) {

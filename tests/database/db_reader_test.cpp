@@ -53,6 +53,8 @@ TEST(DbReader, WordsStatementsCommentsAndTheEnd) {
         {"x\r\x1ay\n", "S", "[x\r]$"},
         {"A\0\x01\x0b\x7f\x80\xff{|}~ B\n"s, "WW", "[A\0\x01\x0b\x7f\x80\xff{|}~][B]"s},
         {"a b; c d\ne f; g\nh", "WKWLWLWK", "[a][c][e][h]$$"},
+        {std::string(300, 'x') + " y\n" + std::string(400, 'z'), "WWS",
+         "[" + std::string(300, 'x') + "][y][" + std::string(400, 'z') + "]$"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Trace(c.text, c.ops), c.trace) << c.text;

@@ -26,3 +26,9 @@ endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
 run(${CXX} ${CONSUMER_DIR}/main.cpp ${flags} -o ${WORK_DIR}/consumer-pc)
 run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${prefix}/lib ${WORK_DIR}/consumer-pc)
+
+# The installed program finds the installed library by itself, and reads the installed sample.
+run(${prefix}/bin/vxcheck --db ${prefix}/share/vxcheck/sample.dat gases)
+if(NOT EXISTS ${prefix}/share/man/man1/vxcheck.1)
+  message(FATAL_ERROR "the manual page of vxcheck is not installed")
+endif()

@@ -1,0 +1,67 @@
+// The vxcheck program itself: what reaches standard output and standard error, and the exit
+// status a shell sees.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct ProgramRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs the program through the shell; arguments is already quoted for it.
+ProgramRun RunProgram(const std::string& arguments) {
+    const std::string base = (std::filesystem::temp_directory_path() /
+                              ("vxcheck-program-test-" + std::to_string(getpid())))
+                                 .string();
+    const std::string command = std::string("'") + VXCHECK_PROGRAM + "' " + arguments + " >'" +
+                                base + ".out' 2>'" + base + ".err'";
+    const int raw = std::system(command.c_str());
+    ProgramRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(base + ".out"),
+                   Slurp(base + ".err")};
+    std::filesystem::remove(base + ".out");
+    std::filesystem::remove(base + ".err");
+    return run;
+}
+
+} // namespace
+
+TEST(Program, AnswersOnStandardOutput) {
+    const ProgramRun run = RunProgram(std::string("--json --db '") + VXCHECK_SAMPLE_DATABASE +
+                                      "' find minerals --mode inc Ca C");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "[\"Aragonite\",\"Calcite\"]\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(RunProgram("check ''").out, "-1\n");
+}
+
+TEST(Program, ExitStatusesReachTheShell) {
+    const ProgramRun missing = RunProgram("--db /no/such.dat keywords");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "vxcheck: cannot open database '/no/such.dat'\n");
+
+    const ProgramRun usage = RunProgram("--db");
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.out, "");
+    EXPECT_EQ(usage.err, "vxcheck: missing PATH after '--db'\n"
+                         "usage: vxcheck [--db PATH]... [--phreeqc3] [--json] COMMAND [ARG...]\n"
+                         "Try 'vxcheck --help' for more information.\n");
+}

@@ -1,0 +1,63 @@
+// The order of a run: the command line is checked whole, then every database path, and only
+// then is anything read.
+#include "run_cli.h"
+
+#include "arguments.h"
+#include "commands.h"
+#include "help.h"
+#include "output.h"
+
+#include <vxcheck/check.h>
+#include <vxcheck/phreeqc3.h>
+
+#include <cstdio>
+
+namespace vxcheck::cli {
+
+namespace {
+
+// The same test the checker's reader makes when it opens a database.
+bool CanOpen(const std::string& path) {
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ParseResult parsed = ParseArguments(args);
+    if (!parsed.error.empty()) {
+        err << "vxcheck: " << parsed.error << '\n'
+            << UsageText() << "Try 'vxcheck --help' for more information.\n";
+        return kUsage;
+    }
+    const Invocation& invocation = parsed.invocation;
+    if (invocation.help || invocation.version) {
+        out << (invocation.help ? HelpText() : VersionText());
+        return kSuccess;
+    }
+    for (const std::string& path : invocation.databases) {
+        if (!CanOpen(path)) {
+            err << "vxcheck: cannot open database '" << path << "'\n";
+            return kCannotOpen;
+        }
+    }
+    Cvx_Check checker;
+    for (const std::string& path : invocation.databases) {
+        if (!invocation.phreeqc3) {
+            checker.ReadDatabase(path.c_str());
+        } else if (!ReadDatabasePhreeqc3(checker, path.c_str())) {
+            err << "vxcheck: cannot read database '" << path << "' as PHREEQC 3 does\n";
+            return kCannotOpen;
+        }
+    }
+    Output output(out, invocation.json);
+    RunCommand(invocation, checker, output, err);
+    return kSuccess;
+}
+
+} // namespace vxcheck::cli
