@@ -1,5 +1,5 @@
 // The language server on ex21.pqi grown to 20,000 lines, with llnl.dat as its database, driven
-// through its own program as an editor drives it: the database load, the time to the first
+// through `vxcheck lsp` as an editor drives it: the database load, the time to the first
 // completion after opening, and completion latency at 1,000 positions. The baseline, measured in
 // the same run, is the round trip of a hover on a comment, which does no work.
 #include "lsp/databases.h"
@@ -38,7 +38,7 @@ double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
 
-// The server program as a child process, spoken to through two pipes.
+// `vxcheck lsp` as a child process, spoken to through two pipes.
 class Child {
   public:
     explicit Child(const char* program) {
@@ -53,7 +53,7 @@ class Child {
         posix_spawn_file_actions_adddup2(&actions, fromChild[1], 1);
         posix_spawn_file_actions_addclose(&actions, toChild[1]);
         posix_spawn_file_actions_addclose(&actions, fromChild[0]);
-        char* argv[] = {const_cast<char*>(program), nullptr};
+        char* argv[] = {const_cast<char*>(program), const_cast<char*>("lsp"), nullptr};
         if (posix_spawn(&m_pid, program, &actions, nullptr, argv, environ) != 0) {
             throw std::runtime_error(std::string("cannot start ") + program);
         }
@@ -69,17 +69,19 @@ class Child {
 
     void Send(const Json& message) { vxcheck::lsp::WriteMessage(*m_out, message.dump()); }
 
-    // Sends a request and waits for its answer, passing over notifications.
-    Json Call(int id, const std::string& method, const Json& params) {
+    // Sends a request and waits for the whole of its answer, passing over notifications. The
+    // answer is returned unparsed, so that timing it leaves out the client's own parsing.
+    std::string Call(int id, const std::string& method, const Json& params) {
         Send({{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}});
+        // The server writes keys in sorted order, so an answer's body begins with its id.
+        const std::string key = "{\"id\":" + std::to_string(id) + ",";
         for (;;) {
             vxcheck::lsp::ReadResult read = m_reader->Read();
             if (read.status != vxcheck::lsp::ReadResult::Status::Message) {
                 throw std::runtime_error("the server stopped answering");
             }
-            Json message = Json::parse(read.body);
-            if (message.contains("id") && message["id"] == id) {
-                return message;
+            if (read.body.compare(0, key.size(), key) == 0) {
+                return read.body;
             }
         }
     }
@@ -153,8 +155,9 @@ int main() {
         phases = status.names ? status.names->List(vxcheck::lsp::NameList::Phases).size() : 0;
     }
     Summary load = Summarize(loads);
-    std::printf("database load, llnl.dat (%zu phases), in process: median %.1f ms, max %.1f ms\n",
-                phases, load.median, load.max);
+    std::printf("database load, llnl.dat (%zu phases), in process: first %.1f ms, "
+                "median of 5 %.1f ms\n",
+                phases, loads.front(), load.median);
 
     std::vector<std::string> lines = GrownInput();
     std::string text;
@@ -162,7 +165,7 @@ int main() {
         text += line + "\n";
     }
     const std::string uri = "file:///bench/ex21-grown.pqi";
-    Child server(VXCHECK_SERVER);
+    Child server(VXCHECK_PROGRAM);
     server.Call(0, "initialize", {{"capabilities", Json::object()}});
     server.Send({{"jsonrpc", "2.0"}, {"method", "initialized"}, {"params", Json::object()}});
 
@@ -173,8 +176,9 @@ int main() {
                  {"params",
                   {{"textDocument",
                     {{"uri", uri}, {"languageId", "phreeqc"}, {"version", 1}, {"text", text}}}}}});
-    Json first = server.Call(1, "textDocument/completion", At(uri, 46, 3));
+    std::string firstAnswer = server.Call(1, "textDocument/completion", At(uri, 46, 3));
     double firstCompletion = Milliseconds(Clock::now() - opened);
+    Json first = Json::parse(firstAnswer);
     std::printf("first completion after opening %d lines (database load included): %.1f ms, "
                 "%zu items\n",
                 kLines, firstCompletion, first["result"]["items"].size());
@@ -187,9 +191,10 @@ int main() {
         int length = static_cast<int>(lines[static_cast<std::size_t>(line)].size());
         int character = std::uniform_int_distribution<int>(0, length)(random);
         Clock::time_point start = Clock::now();
-        Json answer = server.Call(10 + i, "textDocument/completion", At(uri, line, character));
+        std::string answer =
+            server.Call(10 + i, "textDocument/completion", At(uri, line, character));
         completions.push_back(Milliseconds(Clock::now() - start));
-        items += answer["result"]["items"].size();
+        items += Json::parse(answer)["result"]["items"].size();
     }
     std::vector<double> baseline;
     for (int i = 0; i < kPositions; ++i) {
@@ -206,7 +211,8 @@ int main() {
     std::printf("baseline (hover in a comment): median %.2f ms, p99 %.2f ms\n", floor.median,
                 floor.p99);
     int status = server.Finish();
-    std::printf("goals: load < 50 ms: %s; completion p99 < 5 ms: %s\n",
-                load.median < 50 ? "met" : "missed", completion.p99 < 5 ? "met" : "missed");
+    std::printf("goals: load < 50 ms: %s (first load %s); completion p99 < 5 ms: %s\n",
+                load.median < 50 ? "met" : "missed", loads.front() < 50 ? "met" : "missed",
+                completion.p99 < 5 ? "met" : "missed");
     return status;
 }

@@ -92,6 +92,11 @@ TEST_F(DatabasesTest, ReadsASharedDatabaseThroughAChecker) {
     EXPECT_NE(names.ListsOf("Calcite", &spelled) & (1u << static_cast<unsigned>(NameList::Phases)),
               0u);
     EXPECT_EQ(names.FormulaOf("Calcite"), "CaCO3");
+    // Read as PHREEQC 3 reads it: "Vm" lines are options, so CO2(g) stays a gas.
+    EXPECT_NE(names.ListsOf("CO2(g)", &spelled) & (1u << static_cast<unsigned>(NameList::Gases)),
+              0u);
+    EXPECT_EQ(names.FormulaOf("CO2(g)"), "CO2");
+    EXPECT_EQ(names.ListsOf("Vm", nullptr), 0u);
     EXPECT_EQ(names.List(NameList::ExchangeMasterSpecies), std::vector<std::string>{"X"});
     EXPECT_EQ(names.List(NameList::SurfaceMasterSpecies),
               (std::vector<std::string>{"Hfo_s", "Hfo_w"}));

@@ -1,9 +1,10 @@
-// The program's way of reading a database: into a checker of its own, whose lists are then
-// copied as valid UTF-8.
+// The program's way of reading a database: PHREEQC 3 reading into a checker of its own, whose
+// lists are copied as valid UTF-8.
 #include "lsp/databases.h"
 #include "lsp/positions.h"
 
 #include <vxcheck/check.h>
+#include <vxcheck/phreeqc3.h>
 
 namespace vxcheck::lsp {
 namespace {
@@ -20,7 +21,7 @@ void Assign(std::vector<std::string>& list, const std::vector<CString>& words) {
 
 void ReadThroughChecker(const std::string& path, DatabaseNames& names) {
     Cvx_Check checker;
-    checker.ReadDatabase(CString(path.c_str()));
+    ReadDatabasePhreeqc3(checker, CString(path.c_str()));
     auto list = [&](NameList which) -> std::vector<std::string>& {
         return names.lists[static_cast<std::size_t>(which)];
     };

@@ -58,7 +58,7 @@ class DatabaseNames {
 // tests may hand in lists of their own.
 using DatabaseReader = std::function<void(const std::string& path, DatabaseNames& names)>;
 
-// Reads path into a new checker and copies the checker's lists.
+// Reads path into a new checker with PHREEQC 3 reading and copies the checker's lists.
 void ReadThroughChecker(const std::string& path, DatabaseNames& names);
 
 // A database as the cache holds it: its names, or why it could not be read.

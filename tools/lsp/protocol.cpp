@@ -124,20 +124,56 @@ void from_json(const Json& json, DocumentSymbolParams& params) {
     RequireObject(json, "textDocument").get_to(params.textDocument);
 }
 
-void to_json(Json& json, const TextEdit& edit) {
-    json = Json{{"range", edit.range}, {"newText", edit.newText}};
-}
+namespace {
 
-void to_json(Json& json, const CompletionItem& item) {
-    json = Json{{"label", item.label}, {"kind", static_cast<int>(item.kind)}};
-    if (!item.detail.empty()) {
-        json["detail"] = item.detail;
+void AppendString(std::string& out, std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (char ch : text) {
+        auto byte = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += ch;
+        }
     }
-    json["textEdit"] = item.textEdit;
+    out += '"';
 }
 
-void to_json(Json& json, const CompletionList& list) {
-    json = Json{{"isIncomplete", list.isIncomplete}, {"items", list.items}};
+void AppendPosition(std::string& out, const Position& position) {
+    out += "{\"line\":" + std::to_string(position.line) +
+           ",\"character\":" + std::to_string(position.character) + "}";
+}
+
+} // namespace
+
+JsonText ToJsonText(const CompletionList& list) {
+    std::string out = list.isIncomplete ? "{\"isIncomplete\":true,\"items\":["
+                                        : "{\"isIncomplete\":false,\"items\":[";
+    out.reserve(list.items.size() * 160);
+    for (const CompletionItem& item : list.items) {
+        out += &item == list.items.data() ? "{\"label\":" : ",{\"label\":";
+        AppendString(out, item.label);
+        out += ",\"kind\":" + std::to_string(static_cast<int>(item.kind));
+        if (!item.detail.empty()) {
+            out += ",\"detail\":";
+            AppendString(out, item.detail);
+        }
+        out += ",\"textEdit\":{\"range\":{\"start\":";
+        AppendPosition(out, item.textEdit.range.start);
+        out += ",\"end\":";
+        AppendPosition(out, item.textEdit.range.end);
+        out += "},\"newText\":";
+        AppendString(out, item.textEdit.newText);
+        out += "}}";
+    }
+    out += "]}";
+    return {std::move(out)};
 }
 
 void to_json(Json& json, const Hover& hover) {

@@ -122,7 +122,6 @@ struct TextEdit {
     Range range;
     std::string newText;
 };
-void to_json(Json& json, const TextEdit& edit);
 
 struct CompletionItem {
     std::string label;
@@ -130,13 +129,19 @@ struct CompletionItem {
     std::string detail; // left out when empty
     TextEdit textEdit;
 };
-void to_json(Json& json, const CompletionItem& item);
 
 struct CompletionList {
     bool isIncomplete = false;
     std::vector<CompletionItem> items;
 };
-void to_json(Json& json, const CompletionList& list);
+
+// JSON text written without a JSON tree, for answers too large to build a tree for cheaply.
+struct JsonText {
+    std::string text;
+};
+// A completion list as JSON text. Lists of a thousand names are common, and a tree of them costs
+// several times what writing the text does. Its strings must be UTF-8.
+JsonText ToJsonText(const CompletionList& list);
 
 // A hover in Markdown.
 struct Hover {

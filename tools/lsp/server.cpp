@@ -21,14 +21,26 @@ Json Field(const Json& object, const char* key) {
     return it == object.end() ? Json() : *it;
 }
 
+// The text of a JSON value; bytes that are not UTF-8 are replaced rather than thrown on.
+std::string Text(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 } // namespace
 
-template <typename Params> Server::Method Server::Request(Json (Server::*handler)(const Params&)) {
+template <typename Result, typename Params>
+Server::Method Server::Request(Result (Server::*handler)(const Params&)) {
     return {true, [this, handler](const Json& params) {
+                Result result;
                 if constexpr (std::is_same_v<Params, Json>) {
-                    return (this->*handler)(params);
+                    result = (this->*handler)(params);
                 } else {
-                    return (this->*handler)(params.get<Params>());
+                    result = (this->*handler)(params.get<Params>());
+                }
+                if constexpr (std::is_same_v<Result, JsonText>) {
+                    return result;
+                } else {
+                    return JsonText{Text(result)};
                 }
             }};
 }
@@ -41,7 +53,7 @@ Server::Method Server::Notification(void (Server::*handler)(const Params&)) {
                 } else {
                     (this->*handler)(params.get<Params>());
                 }
-                return Json();
+                return JsonText{};
             }};
 }
 
@@ -171,8 +183,9 @@ void Server::Answer(const Json& id, const Json& params, const Method* method,
         SendError(id, ErrorCode::InvalidRequest, name + " is a notification");
     } else {
         try {
-            Json result = method->handler(params);
-            Send({{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(result)}});
+            JsonText result = method->handler(params);
+            WriteMessage(m_out, "{\"id\":" + Text(id) +
+                                    ",\"jsonrpc\":\"2.0\",\"result\":" + result.text + "}");
         } catch (const RequestError& error) {
             SendError(id, error.code, error.message);
         } catch (const ParamsError& error) {
@@ -186,7 +199,7 @@ void Server::Answer(const Json& id, const Json& params, const Method* method,
 }
 
 void Server::Send(const Json& message) {
-    WriteMessage(m_out, message.dump(-1, ' ', false, Json::error_handler_t::replace));
+    WriteMessage(m_out, Text(message));
 }
 
 void Server::SendError(const Json& id, ErrorCode code, const std::string& message) {

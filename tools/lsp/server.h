@@ -43,7 +43,8 @@ class Server {
     int Run();
 
   private:
-    using Handler = std::function<Json(const Json& params)>;
+    // A handler takes the params and gives the result as JSON text (nothing for notifications).
+    using Handler = std::function<JsonText(const Json& params)>;
     struct Method {
         bool isRequest;
         Handler handler;
@@ -55,7 +56,8 @@ class Server {
         std::string error;
     };
 
-    template <typename Params> Method Request(Json (Server::*handler)(const Params&));
+    template <typename Result, typename Params>
+    Method Request(Result (Server::*handler)(const Params&));
     template <typename Params> Method Notification(void (Server::*handler)(const Params&));
 
     bool ReadOne();
@@ -65,7 +67,7 @@ class Server {
     void SendError(const Json& id, ErrorCode code, const std::string& message);
     void Notify(const char* method, Json params);
 
-    Json OnCompletion(const TextDocumentPositionParams& params);
+    JsonText OnCompletion(const TextDocumentPositionParams& params);
     Json OnDocumentSymbol(const DocumentSymbolParams& params);
     Json OnHover(const TextDocumentPositionParams& params);
     Json OnInitialize(const Json& params);

@@ -84,12 +84,12 @@ void Server::OnDidClose(const DidCloseTextDocumentParams& params) {
            {{"uri", params.textDocument.uri}, {"diagnostics", Json::array()}});
 }
 
-Json Server::OnCompletion(const TextDocumentPositionParams& params) {
+JsonText Server::OnCompletion(const TextDocumentPositionParams& params) {
     Document& document = OpenDocument(params.textDocument.uri);
     TextPoint point = PointOf(document, params.position);
     FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
                            m_encoding};
-    return Completion(context, point);
+    return ToJsonText(Completion(context, point));
 }
 
 Json Server::OnHover(const TextDocumentPositionParams& params) {

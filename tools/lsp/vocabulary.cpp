@@ -1,10 +1,12 @@
-// Builds the vocabulary that the server offers from the checker: each keyword as a block of its
-// own, with the options the checker lists for it and the topic group of the checker's keyword
-// tree, and the BASIC words.
+// Builds the union vocabulary. PHREEQC 3's tables come first: they group the spellings into
+// blocks and give every option in matching order. The checker adds its keywords that PHREEQC 3
+// lacks (each a block of its own), the options it lists, the topic groups of its keyword tree and
+// its BASIC words.
 #include "lsp/vocabulary.h"
 
 #include <vxcheck/check.h>
 #include <vxcheck/kw_tree.h>
+#include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
 #include <cctype>
@@ -17,15 +19,37 @@ bool StartsWithLetter(const std::string& word) {
     return !word.empty() && std::isalpha(static_cast<unsigned char>(word[0])) != 0;
 }
 
+// Whether an option line that matches none of a block's options is an error PHREEQC reports.
+// Blocks without options take plain data lines; RAW and MODIFY blocks read component lines with
+// options of their own; an ordinary build skips USER_GRAPH without reading it.
+bool KnowsEveryOption(const BlockInfo& block) {
+    auto endsWith = [&](std::string_view suffix) {
+        return block.name.size() >= suffix.size() &&
+               block.name.compare(block.name.size() - suffix.size(), suffix.size(), suffix) == 0;
+    };
+    return !block.options.empty() && !endsWith("_raw") && !endsWith("_modify") &&
+           block.name != "user_graph";
+}
+
 } // namespace
 
 Vocabulary::Vocabulary(Cvx_Check& checker) {
+    for (const Phreeqc3Keyword& keyword : Phreeqc3Keywords()) {
+        AddSpelling(std::string(keyword.spelling), std::string(keyword.block));
+    }
+    for (BlockInfo& block : m_blocks) {
+        for (std::string_view option : Phreeqc3OptionsOf(block.name)) {
+            AddOption(block, std::string(option));
+        }
+        block.knowsEveryOption = KnowsEveryOption(block);
+    }
     for (const CString& keyword : checker.GetKeywords()) {
         std::string spelling = Lower(keyword.GetString());
         AddSpelling(spelling, spelling);
     }
     for (const CString& keyword : checker.GetKeywords()) {
-        BlockInfo& block = m_blocks[m_blockIndex.at(Lower(keyword.GetString()))];
+        BlockInfo& block =
+            BlockNamed(m_keywords[m_spellingIndex.at(Lower(keyword.GetString()))].block->name);
         for (const CString& identifier : checker.GetIdentifier(keyword)) {
             std::string_view text = identifier.GetString();
             if (!text.empty() && text.front() == '-') {
@@ -44,8 +68,15 @@ Vocabulary::Vocabulary(Cvx_Check& checker) {
             }
         }
     }
+    std::vector<std::string> basic;
+    for (const Phreeqc3BasicWord& word : Phreeqc3BasicWords()) {
+        basic.emplace_back(word.token);
+    }
     for (const CString& word : checker.GetBasic()) {
-        std::string text = Lower(word.GetString());
+        basic.emplace_back(word.GetString());
+    }
+    for (const std::string& word : basic) {
+        std::string text = Lower(word);
         if (StartsWithLetter(text) &&
             std::find(m_basic.begin(), m_basic.end(), text) == m_basic.end()) {
             m_basic.push_back(text);

@@ -1,4 +1,5 @@
-// Diagnostics: an unreadable database on its DATABASE line and a DATABASE that comes late.
+// Diagnostics: an unreadable database on its DATABASE line, a DATABASE that comes late, and
+// options that PHREEQC does not know.
 #include "fixture.h"
 
 namespace vxcheck::lsp::testing {
@@ -19,6 +20,22 @@ TEST(Diagnostics, MarksAnUnreadableDatabaseAndALateDatabaseKeyword) {
 
     status.names = std::make_shared<DatabaseNames>();
     EXPECT_EQ(Diagnostics(marked.context, choice, &status).size(), 1u);
+}
+
+TEST(Diagnostics, MarksOptionsThatTheBlockDoesNotKnow) {
+    Marked marked("|SOLUTION 1; -temp 25; -tempx 3\n"
+                  "  -units mg/l \\\n  -nonsense\n"
+                  "  -1.5\n"
+                  "SOLUTION_MODIFY 1\n  -totals\n  -Ca 1\n"
+                  "USER_GRAPH\n  -whatever\n"
+                  "KNOBS\n  -iter 100\n  -iterate\n");
+    std::vector<Diagnostic> diagnostics = Diagnostics(marked.context, {}, nullptr);
+    ASSERT_EQ(diagnostics.size(), 2u);
+    EXPECT_EQ(diagnostics[0].message, "Unknown option -tempx in SOLUTION.");
+    EXPECT_EQ(diagnostics[0].range.start.character, 22);
+    EXPECT_EQ(diagnostics[0].range.end.character, 28);
+    EXPECT_EQ(diagnostics[1].message, "Unknown option -iterate in KNOBS.");
+    EXPECT_EQ(diagnostics[1].range.start.line, 11);
 }
 
 } // namespace

@@ -10,7 +10,7 @@ TEST(DocumentSymbol, BlocksStandInsideTheirSimulation) {
                   "        pH      7.0\n"
                   "        temp    25.0   # comment\n"
                   "\n"
-                  "EQUILIBRIUM_PHASES 1; Gypsum 0 1\n"
+                  "Pure_Phases 1; Gypsum 0 1\n"
                   "END\n"
                   "END\n"
                   "SOLUTION 2\n");
@@ -25,8 +25,10 @@ TEST(DocumentSymbol, BlocksStandInsideTheirSimulation) {
     EXPECT_EQ(solution.selectionRange.end.character, 24);
     EXPECT_EQ(solution.range.end.line, 3);
     EXPECT_EQ(solution.range.end.character, 20);
-    EXPECT_EQ(simulation.children[2].name, "EQUILIBRIUM_PHASES 1");
-    EXPECT_EQ(simulation.children[2].range.end.character, 32);
+    EXPECT_EQ(simulation.children[2].name, "Pure_Phases 1");
+    EXPECT_EQ(simulation.children[2].detail, "EQUILIBRIUM_PHASES");
+    EXPECT_EQ(simulation.children[2].range.end.character, 25);
+    EXPECT_EQ(solution.detail, "");
     EXPECT_EQ(simulation.range.end.line, 6);
     EXPECT_EQ(symbols[1].name, "SOLUTION 2");
     EXPECT_TRUE(symbols[1].children.empty());

@@ -19,6 +19,9 @@ TEST(Hover, KeywordsAndOptionsNameTheirBlock) {
     EXPECT_TRUE(Says(keyword, "**EQUILIBRIUM_PHASES**: keyword of the block EQUILIBRIUM_PHASES"))
         << keyword;
     EXPECT_TRUE(Says(keyword, "Group: Geochemical Model")) << keyword;
+    EXPECT_TRUE(Says(keyword, "Synonyms: PURE_PHASES, EQUILIBRIA, EQUILIBRIUM, PURE, "
+                              "EQUILIBRIUM_PHASE"))
+        << keyword;
     std::string option = HoverText("SOLUTION 1\n  -temp|er 25");
     EXPECT_TRUE(Says(option, "-temperature")) << option;
     EXPECT_TRUE(Says(option, "SOLUTION")) << option;

@@ -24,13 +24,21 @@ constexpr NamedList kBlockNames[] = {
     {"surface", NameList::SurfaceMasterSpecies},
 };
 
-// The names that follow an option of SELECTED_OUTPUT, on its line and the data lines after it.
+// The names that follow an option of SELECTED_OUTPUT, on its line and the data lines after it;
+// PHREEQC's synonyms of an option take the same names.
 constexpr NamedList kSelectedOutputNames[] = {
     {"activities", NameList::AqueousSpecies},
+    {"equilibria", NameList::Phases},
+    {"equilibrium", NameList::Phases},
+    {"equilibrium_phase", NameList::Phases},
     {"equilibrium_phases", NameList::Phases},
     {"gases", NameList::Gases},
+    {"mol", NameList::AqueousSpecies},
     {"molalities", NameList::AqueousSpecies},
+    {"pure", NameList::Phases},
+    {"pure_phases", NameList::Phases},
     {"saturation_indices", NameList::Phases},
+    {"si", NameList::Phases},
     {"totals", NameList::MasterSpecies},
 };
 
