@@ -80,15 +80,6 @@ TEST(Completion, BasicWordsAndTheNamesOfQuotedArguments) {
               (std::vector<std::string>{"C", "C(4)", "Ca", "Na"}));
 }
 
-TEST(Completion, RangesCountInTheNegotiatedEncoding) {
-    const char* text = "SELECTED_OUTPUT\n  -totals \xC3\xA9 C|";
-    Marked utf16(text);
-    Marked utf8(text, PositionEncoding::Utf8);
-    EXPECT_EQ(Completion(utf16.context, utf16.point).items.at(0).textEdit.range.start.character,
-              12);
-    EXPECT_EQ(Completion(utf8.context, utf8.point).items.at(0).textEdit.range.start.character, 13);
-}
-
 TEST(Completion, WithoutADatabaseOnlyTheVocabulary) {
     Marked marked("EQUILIBRIUM_PHASES 1\n  |");
     FeatureContext context = marked.context;
