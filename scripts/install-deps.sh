@@ -2,7 +2,10 @@
 # Installs the Debian packages that building and testing vxcheck needs, when they are missing.
 set -euo pipefail
 
-packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev)
+# Build and unit tests; then the quality checks of `make test`: libFuzzer and the sanitizers
+# (clang), coverage (gcovr), memcheck (valgrind) and the static checks.
+packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev gcovr valgrind cppcheck clang-tidy clang-format)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
