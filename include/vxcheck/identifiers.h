@@ -85,6 +85,8 @@ class Cvx_KwIdentifiers {
 };
 
 // Declares one identifier definition: a constructor, a destructor and its own FillIdentifiers.
+// Name is a class name, which cannot stand in parentheses.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define CVX_KW_IDENTIFIER_DEFINITION(Name)                                                         \
     class Name : public Cvx_KwIdentifiers {                                                        \
       public:                                                                                      \
@@ -94,6 +96,7 @@ class Cvx_KwIdentifiers {
         ~Name();                                                                                   \
         void FillIdentifiers() override;                                                           \
     }
+// NOLINTEND(bugprone-macro-parentheses)
 
 CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionMasterSpecies);      // 1
 CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionSpecies);            // 2

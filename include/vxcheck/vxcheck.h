@@ -3,6 +3,8 @@
 // PHREEQC 3's vocabulary.
 #pragma once
 
+// In layer order, lowest first, rather than sorted.
+// clang-format off
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/mbstring.h>
 #include <vxcheck/platform/win_types.h>
@@ -18,3 +20,4 @@
 #include <vxcheck/kw_tree.h>
 #include <vxcheck/library_entry.h>
 #include <vxcheck/phreeqc3.h>
+// clang-format on

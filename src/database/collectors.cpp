@@ -33,9 +33,9 @@ int Cvx_KwIdentifiers::CollectMasterSpecies(Cvx_WordList& masterSpecies,
                                             std::vector<CString>& masterList) {
     masterSpecies.BuildIndex();
     masterSpecies.BuildSorted();
-    composition.push_back("Total_H");
-    composition.push_back("Total_O");
-    composition.push_back("Charge");
+    composition.emplace_back("Total_H");
+    composition.emplace_back("Total_O");
+    composition.emplace_back("Charge");
     for (int i = 0; i < masterSpecies.SortedWordCount(); ++i) {
         const CString entry = masterSpecies.SortedWordAt(i);
         if (entry.Find('(') < 0) {

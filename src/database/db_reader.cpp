@@ -71,6 +71,7 @@ class Piece {
     }
 
   private:
+    // cppcheck-suppress uninitMemberVarPrivate ; only the first length bytes are ever read
     char local[256];
     std::size_t length = 0;
     std::string longer;

@@ -96,7 +96,7 @@ CString CTreeCtrl::GetItemText(HTREEITEM item) const {
         if (!GetItem(&request)) {
             return CString();
         }
-        const CString text(buffer.data());
+        CString text(buffer.data()); // not const, so that returning it moves it
         if (text.GetLength() < static_cast<int>(buffer.size()) - 1) {
             return text;
         }

@@ -65,7 +65,8 @@ std::vector<CString> FindWithMasters(const MasterSearch& search, std::vector<CSt
     for (const CString& master : search.masters) {
         std::vector<CString> withMaster = words;
         withMaster.push_back(master);
-        for (CString& name : search.Search(std::move(withMaster), mode)) {
+        std::vector<CString> found = search.Search(std::move(withMaster), mode);
+        for (CString& name : found) {
             if (name.Find(master) >= 0) {
                 result.push_back(std::move(name));
             }

@@ -39,6 +39,7 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL all = FALSE);
 // destroying it removes it. The framework owns it once made; AfxTermExtensionModule deletes it.
 class CDynLinkLibrary {
   public:
+    // cppcheck-suppress noExplicitConstructor ; implicit, as the framework's
     CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL system = FALSE);
     CDynLinkLibrary(const CDynLinkLibrary&) = delete;
     CDynLinkLibrary& operator=(const CDynLinkLibrary&) = delete;

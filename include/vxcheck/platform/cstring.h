@@ -11,9 +11,11 @@
 class CString {
   public:
     CString() = default;
+    // cppcheck-suppress noExplicitConstructor
     CString(const char* text);             // NOLINT: implicit, as the framework's
     CString(const char* text, int length); // the first length bytes, NULs included
-    CString(char ch, int repeat = 1);      // NOLINT
+    // cppcheck-suppress noExplicitConstructor
+    CString(char ch, int repeat = 1); // NOLINT
     CString(const CString&) = default;
     CString(CString&&) noexcept = default;
     CString& operator=(const CString&) = default;
