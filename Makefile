@@ -64,6 +64,7 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVXCHECK_BUILD_BENCH=ON -DVXCHECK_BUILD_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/vxcheck-bench
+	./$(BENCH_BUILD)/bench/vxcheck-lsp-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BENCH_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD)

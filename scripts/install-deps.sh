@@ -3,9 +3,11 @@
 set -euo pipefail
 
 # Build and unit tests; then the quality checks of `make test`: libFuzzer and the sanitizers
-# (clang), coverage (gcovr), memcheck (valgrind) and the static checks.
+# (clang), coverage (gcovr), memcheck (valgrind) and the static checks; the language server's
+# JSON library and Neovim, the editor that tests it.
 packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev gcovr valgrind cppcheck clang-tidy clang-format)
+  clang libclang-rt-14-dev gcovr valgrind cppcheck clang-tidy clang-format nlohmann-json3-dev
+  neovim)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -43,6 +43,8 @@ constexpr std::string_view kHelp = VXCHECK_USAGE
     "                             inc  the formula holds only the words, O and H\n"
     "                           \"--\" ends the options, so a word may begin with \"-\"\n"
     "  tree                     the keyword tree: groups, keywords and identifiers\n"
+    "  lsp                      serve the language server on standard input and output\n"
+    "                           (alone, without options)\n"
     "\n"
     "SET is aqueous, phases, minerals, gases, exchange or surface. Lists print one name per\n"
     "line, sorted without regard to case; names come from the databases read with --db.\n"

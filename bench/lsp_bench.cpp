@@ -1,0 +1,218 @@
+// The language server on ex21.pqi grown to 20,000 lines, with llnl.dat as its database, driven
+// through `vxcheck lsp` as an editor drives it: the database load, the time to the first
+// completion after opening, and completion latency at 1,000 positions. The baseline, measured in
+// the same run, is the round trip of a hover on a comment, which does no work.
+#include "lsp/databases.h"
+#include "lsp/protocol.h"
+#include "lsp/transport.h"
+
+#include <vxcheck/check.h>
+
+#include <ext/stdio_filebuf.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using vxcheck::lsp::Json;
+using Clock = std::chrono::steady_clock;
+
+const std::string kShared = VXCHECK_SHARED_DIR;
+constexpr int kLines = 20000;
+constexpr int kPositions = 1000;
+
+double Milliseconds(Clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+// `vxcheck lsp` as a child process, spoken to through two pipes.
+class Child {
+  public:
+    explicit Child(const char* program) {
+        int toChild[2];
+        int fromChild[2];
+        if (pipe(toChild) != 0 || pipe(fromChild) != 0) {
+            throw std::runtime_error("pipe failed");
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, toChild[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, fromChild[1], 1);
+        posix_spawn_file_actions_addclose(&actions, toChild[1]);
+        posix_spawn_file_actions_addclose(&actions, fromChild[0]);
+        char* argv[] = {const_cast<char*>(program), const_cast<char*>("lsp"), nullptr};
+        if (posix_spawn(&m_pid, program, &actions, nullptr, argv, environ) != 0) {
+            throw std::runtime_error(std::string("cannot start ") + program);
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        close(toChild[0]);
+        close(fromChild[1]);
+        m_writeBuffer = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(toChild[1], std::ios::out);
+        m_readBuffer = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(fromChild[0], std::ios::in);
+        m_out = std::make_unique<std::ostream>(m_writeBuffer.get());
+        m_in = std::make_unique<std::istream>(m_readBuffer.get());
+        m_reader = std::make_unique<vxcheck::lsp::MessageReader>(*m_in);
+    }
+
+    void Send(const Json& message) { vxcheck::lsp::WriteMessage(*m_out, message.dump()); }
+
+    // Sends a request and waits for the whole of its answer, passing over notifications. The
+    // answer is returned unparsed, so that timing it leaves out the client's own parsing.
+    std::string Call(int id, const std::string& method, const Json& params) {
+        Send({{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}});
+        // The server writes keys in sorted order, so an answer's body begins with its id.
+        const std::string key = "{\"id\":" + std::to_string(id) + ",";
+        for (;;) {
+            vxcheck::lsp::ReadResult read = m_reader->Read();
+            if (read.status != vxcheck::lsp::ReadResult::Status::Message) {
+                throw std::runtime_error("the server stopped answering");
+            }
+            if (read.body.compare(0, key.size(), key) == 0) {
+                return read.body;
+            }
+        }
+    }
+
+    int Finish() {
+        Call(999999, "shutdown", nullptr);
+        Send({{"jsonrpc", "2.0"}, {"method", "exit"}});
+        m_out.reset();
+        m_writeBuffer.reset();
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+  private:
+    pid_t m_pid = 0;
+    std::unique_ptr<__gnu_cxx::stdio_filebuf<char>> m_writeBuffer;
+    std::unique_ptr<__gnu_cxx::stdio_filebuf<char>> m_readBuffer;
+    std::unique_ptr<std::ostream> m_out;
+    std::unique_ptr<std::istream> m_in;
+    std::unique_ptr<vxcheck::lsp::MessageReader> m_reader;
+};
+
+// ex21.pqi repeated up to 20,000 lines, after a DATABASE line naming llnl.dat.
+std::vector<std::string> GrownInput() {
+    std::ifstream file(kShared + "/examples/ex21.pqi");
+    std::vector<std::string> example;
+    for (std::string line; std::getline(file, line);) {
+        example.push_back(line);
+    }
+    std::vector<std::string> lines{"DATABASE " + kShared + "/databases/llnl.dat"};
+    while (static_cast<int>(lines.size()) < kLines) {
+        lines.push_back(example[(lines.size() - 1) % example.size()]);
+    }
+    return lines;
+}
+
+struct Summary {
+    double median;
+    double p99;
+    double max;
+};
+
+Summary Summarize(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    auto at = [&](double fraction) {
+        return samples[static_cast<std::size_t>(fraction *
+                                                static_cast<double>(samples.size() - 1))];
+    };
+    return {at(0.5), at(0.99), samples.back()};
+}
+
+Json At(const std::string& uri, int line, int character) {
+    return {{"textDocument", {{"uri", uri}}},
+            {"position", {{"line", line}, {"character", character}}}};
+}
+
+} // namespace
+
+int main() {
+    const std::string llnl = kShared + "/databases/llnl.dat";
+    Cvx_Check checker;
+    vxcheck::lsp::Vocabulary vocabulary(checker);
+    std::vector<double> loads;
+    std::size_t phases = 0;
+    for (int run = 0; run < 5; ++run) {
+        Clock::time_point start = Clock::now();
+        vxcheck::lsp::DatabaseStatus status =
+            vxcheck::lsp::LoadDatabase(llnl, vxcheck::lsp::ReadThroughChecker, vocabulary);
+        loads.push_back(Milliseconds(Clock::now() - start));
+        phases = status.names ? status.names->List(vxcheck::lsp::NameList::Phases).size() : 0;
+    }
+    Summary load = Summarize(loads);
+    std::printf("database load, llnl.dat (%zu phases), in process: first %.1f ms, "
+                "median of 5 %.1f ms\n",
+                phases, loads.front(), load.median);
+
+    std::vector<std::string> lines = GrownInput();
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    const std::string uri = "file:///bench/ex21-grown.pqi";
+    Child server(VXCHECK_PROGRAM);
+    server.Call(0, "initialize", {{"capabilities", Json::object()}});
+    server.Send({{"jsonrpc", "2.0"}, {"method", "initialized"}, {"params", Json::object()}});
+
+    // The first completion: on "Na" in the data of SOLUTION 0-2, right after opening.
+    Clock::time_point opened = Clock::now();
+    server.Send({{"jsonrpc", "2.0"},
+                 {"method", "textDocument/didOpen"},
+                 {"params",
+                  {{"textDocument",
+                    {{"uri", uri}, {"languageId", "phreeqc"}, {"version", 1}, {"text", text}}}}}});
+    std::string firstAnswer = server.Call(1, "textDocument/completion", At(uri, 46, 3));
+    double firstCompletion = Milliseconds(Clock::now() - opened);
+    Json first = Json::parse(firstAnswer);
+    std::printf("first completion after opening %d lines (database load included): %.1f ms, "
+                "%zu items\n",
+                kLines, firstCompletion, first["result"]["items"].size());
+
+    std::mt19937 random(1);
+    std::vector<double> completions;
+    std::size_t items = 0;
+    for (int i = 0; i < kPositions; ++i) {
+        int line = std::uniform_int_distribution<int>(1, kLines - 1)(random);
+        int length = static_cast<int>(lines[static_cast<std::size_t>(line)].size());
+        int character = std::uniform_int_distribution<int>(0, length)(random);
+        Clock::time_point start = Clock::now();
+        std::string answer =
+            server.Call(10 + i, "textDocument/completion", At(uri, line, character));
+        completions.push_back(Milliseconds(Clock::now() - start));
+        items += Json::parse(answer)["result"]["items"].size();
+    }
+    std::vector<double> baseline;
+    for (int i = 0; i < kPositions; ++i) {
+        Clock::time_point start = Clock::now();
+        server.Call(10 + kPositions + i, "textDocument/hover", At(uri, 1, 3)); // in a comment
+        baseline.push_back(Milliseconds(Clock::now() - start));
+    }
+    Summary completion = Summarize(completions);
+    Summary floor = Summarize(baseline);
+    std::printf("completion at %d positions: median %.2f ms, p99 %.2f ms, max %.2f ms, "
+                "%.0f items on average\n",
+                kPositions, completion.median, completion.p99, completion.max,
+                static_cast<double>(items) / kPositions);
+    std::printf("baseline (hover in a comment): median %.2f ms, p99 %.2f ms\n", floor.median,
+                floor.p99);
+    int status = server.Finish();
+    std::printf("goals: load < 50 ms: %s (first load %s); completion p99 < 5 ms: %s\n",
+                load.median < 50 ? "met" : "missed", loads.front() < 50 ? "met" : "missed",
+                completion.p99 < 5 ? "met" : "missed");
+    return status;
+}

@@ -1,0 +1,111 @@
+// Database loading: the names read from the file's own blocks, and reading once per file and
+// modification time.
+#include "lsp/databases.h"
+#include "lsp/protocol.h"
+
+#include <vxcheck/check.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace vxcheck::lsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DatabasesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_path =
+            (fs::temp_directory_path() /
+             ("vxcheck-lsp-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat"))
+                .string();
+    }
+    void TearDown() override { fs::remove(m_path); }
+    void Write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
+
+    std::string m_path;
+    Cvx_Check m_checker;
+    Vocabulary m_vocabulary{m_checker};
+};
+
+TEST_F(DatabasesTest, ReadsFormulasAndExchangeAndSurfaceMasterSpecies) {
+    Write("EXCHANGE_MASTER_SPECIES\n  X X-  # exchanger\n  Y Y-\n"
+          "SURFACE_MASTER_SPECIES; Hfo_w Hfo_wOH; hfo_w Hfo_wOH\n"
+          "PHASES\nCalcite\n  -log_k -8.48\n  CaCO3 = CO3-2 + Ca+2\n  log_k -8.48\n"
+          "Uranyl \xE9\n  1 UO2(H2PO4)2:3H2O = UO2+2 + 2 H2PO4-\n"
+          "END\nPHASES\nLate\n  Late = Late\n");
+    int calls = 0;
+    DatabaseStatus status = LoadDatabase(
+        m_path,
+        [&](const std::string& path, DatabaseNames& names) {
+            ++calls;
+            EXPECT_EQ(path, m_path);
+            names.lists[static_cast<std::size_t>(NameList::Phases)] = {"Calcite"};
+        },
+        m_vocabulary);
+    ASSERT_NE(status.names, nullptr);
+    const DatabaseNames& names = *status.names;
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(names.List(NameList::ExchangeMasterSpecies), (std::vector<std::string>{"X", "Y"}));
+    EXPECT_EQ(names.List(NameList::SurfaceMasterSpecies), std::vector<std::string>{"Hfo_w"});
+    EXPECT_EQ(names.FormulaOf("Calcite"), "CaCO3");
+    EXPECT_EQ(names.FormulaOf("Uranyl \xC3\xA9"), ""); // a name is its statement's first word
+    EXPECT_EQ(names.FormulaOf("Uranyl"), "UO2(H2PO4)2:3H2O");
+    EXPECT_EQ(names.FormulaOf("Late"), "Late");
+    std::string spelled;
+    EXPECT_EQ(names.ListsOf("CALCITE", &spelled), 1u << static_cast<unsigned>(NameList::Phases));
+    EXPECT_EQ(spelled, "Calcite");
+    EXPECT_EQ(names.ListsOf("Aragonite", nullptr), 0u);
+}
+
+TEST_F(DatabasesTest, TheCacheReadsAgainOnlyWhenTheFileChanges) {
+    int calls = 0;
+    DatabaseCache cache([&](const std::string&, DatabaseNames&) { ++calls; }, m_vocabulary);
+    DatabaseStatus& missing = cache.Get(m_path);
+    EXPECT_EQ(missing.names, nullptr);
+    EXPECT_EQ(missing.error, "cannot open database '" + m_path + "'");
+    missing.reported = true;
+    EXPECT_TRUE(cache.Get(m_path).reported);
+    EXPECT_EQ(calls, 0);
+
+    Write("PHASES\n");
+    EXPECT_NE(cache.Get(m_path).names, nullptr);
+    std::shared_ptr<const DatabaseNames> first = cache.Get(m_path).names;
+    EXPECT_EQ(calls, 1);
+    fs::last_write_time(m_path, fs::last_write_time(m_path) + std::chrono::seconds(2));
+    EXPECT_NE(cache.Get(m_path).names, first);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(DatabasesTest, ReadsASharedDatabaseThroughAChecker) {
+    DatabaseStatus status =
+        LoadDatabase(VXCHECK_SHARED_DIR "/databases/phreeqc.dat", ReadThroughChecker, m_vocabulary);
+    ASSERT_NE(status.names, nullptr);
+    const DatabaseNames& names = *status.names;
+    std::string spelled;
+    EXPECT_NE(names.ListsOf("Ca+2", &spelled) &
+                  (1u << static_cast<unsigned>(NameList::AqueousSpecies)),
+              0u);
+    EXPECT_NE(names.ListsOf("Calcite", &spelled) & (1u << static_cast<unsigned>(NameList::Phases)),
+              0u);
+    EXPECT_EQ(names.FormulaOf("Calcite"), "CaCO3");
+    // Read as PHREEQC 3 reads it: "Vm" lines are options, so CO2(g) stays a gas.
+    EXPECT_NE(names.ListsOf("CO2(g)", &spelled) & (1u << static_cast<unsigned>(NameList::Gases)),
+              0u);
+    EXPECT_EQ(names.FormulaOf("CO2(g)"), "CO2");
+    EXPECT_EQ(names.ListsOf("Vm", nullptr), 0u);
+    EXPECT_EQ(names.List(NameList::ExchangeMasterSpecies), std::vector<std::string>{"X"});
+    EXPECT_EQ(names.List(NameList::SurfaceMasterSpecies),
+              (std::vector<std::string>{"Hfo_s", "Hfo_w"}));
+    for (std::size_t list = 1; list < DatabaseNames::kLists; ++list) {
+        for (const std::string& name : names.lists[list]) {
+            EXPECT_NO_THROW(Json(name).dump()) << "not UTF-8: " << name; // strict by default
+        }
+    }
+}
+
+} // namespace
+} // namespace vxcheck::lsp

@@ -1,0 +1,58 @@
+// Which database a document uses: DATABASE line, then setting, then environment.
+#include "lsp/document_database.h"
+
+#include <vxcheck/check.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace vxcheck::lsp {
+namespace {
+
+namespace fs = std::filesystem;
+
+DatabaseChoice Choose(const std::string& uri, const std::string& text, const Settings& settings) {
+    static Cvx_Check checker;
+    static const Vocabulary vocabulary(checker);
+    Document document(uri, 1, text);
+    Outline outline(document, vocabulary);
+    DatabaseChoice choice = ChooseDatabase(document, outline, settings);
+    choice.keyword = nullptr; // points into the outline, which is gone
+    return choice;
+}
+
+TEST(DocumentDatabase, FollowsPhreeqcsOrder) {
+    fs::path folder = fs::temp_directory_path() / "vxcheck-lsp-choice";
+    fs::create_directories(folder / "db dir");
+    std::ofstream(folder / "db dir" / "local.dat") << "END\n";
+    std::string uri = "file://" + (folder / "in%20put.pqi").string();
+    Settings settings{"setting.dat", "/work", "/env/phreeqc.dat"};
+
+    DatabaseChoice beside = Choose(uri, "# c\n  DATABASE  db dir/local.dat \nEND", settings);
+    EXPECT_EQ(beside.source, DatabaseChoice::Source::Keyword);
+    EXPECT_EQ(beside.path, (folder / "db dir" / "local.dat").string());
+    EXPECT_EQ(Choose(uri, "DATABASE elsewhere.dat", settings).path, "elsewhere.dat");
+    // Only as the first keyword; an empty name falls through.
+    EXPECT_EQ(Choose(uri, "TITLE\nDATABASE x.dat", settings).path, "/work/setting.dat");
+    EXPECT_EQ(Choose(uri, "DATABASE  ", settings).source, DatabaseChoice::Source::Setting);
+    settings.database.clear();
+    EXPECT_EQ(Choose(uri, "END", settings).path, "/env/phreeqc.dat");
+    settings.environmentDatabase.clear();
+    EXPECT_EQ(Choose(uri, "END", settings).source, DatabaseChoice::Source::None);
+    fs::remove_all(folder);
+}
+
+TEST(DocumentDatabase, FilePathsAndSettings) {
+    EXPECT_EQ(FilePath("file:///a%20b/c%2"), "/a b/c%2");
+    EXPECT_EQ(FilePath("file://localhost/x.pqi"), "/x.pqi");
+    EXPECT_EQ(FilePath("untitled:Untitled-1"), std::nullopt);
+    EXPECT_EQ(DatabaseSetting({{"vxcheck", {{"database", "a.dat"}}}}), "a.dat");
+    EXPECT_EQ(DatabaseSetting({{"vxcheck.database", "b.dat"}}), "b.dat");
+    EXPECT_EQ(DatabaseSetting({{"database", "c.dat"}}), "c.dat");
+    EXPECT_EQ(DatabaseSetting({{"database", 3}}), std::nullopt);
+    EXPECT_EQ(DatabaseSetting(nullptr), std::nullopt);
+}
+
+} // namespace
+} // namespace vxcheck::lsp

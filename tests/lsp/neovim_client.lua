@@ -1,0 +1,116 @@
+-- A real client: Neovim runs headless, starts the server, opens shared examples and checks the
+-- answers to completion, hover and documentSymbol at chosen positions. Exits 0 when all hold.
+-- VXCHECK_SERVER is the server command (words separated by blanks), VXCHECK_SHARED_DIR the folder
+-- with the examples and databases.
+local failures = {}
+
+local function check(condition, message)
+  if not condition then
+    table.insert(failures, message)
+  end
+end
+
+local function find_item(result, label)
+  local items = result and (result.items or result) or {}
+  for _, item in ipairs(items) do
+    if item.label == label then
+      return item
+    end
+  end
+  return nil
+end
+
+local function hover_text(result)
+  return result and result.contents and result.contents.value or ""
+end
+
+local function run()
+  local shared = assert(os.getenv("VXCHECK_SHARED_DIR"), "VXCHECK_SHARED_DIR is not set")
+  local command = vim.split(assert(os.getenv("VXCHECK_SERVER"), "VXCHECK_SERVER is not set"), " ")
+  local client_id = vim.lsp.start_client({
+    name = "vxcheck",
+    cmd = command,
+    root_dir = shared .. "/examples",
+    init_options = { database = shared .. "/databases/phreeqc.dat" },
+  })
+  assert(client_id, "the server did not start")
+
+  local function open(name)
+    vim.cmd("edit " .. shared .. "/examples/" .. name)
+    local buffer = vim.api.nvim_get_current_buf()
+    vim.lsp.buf_attach_client(buffer, client_id)
+    return buffer
+  end
+
+  local client = vim.lsp.get_client_by_id(client_id)
+  assert(vim.wait(10000, function() return client.initialized end, 20), "no answer to initialize")
+
+  local function request(buffer, method, line, character)
+    local params = { textDocument = { uri = vim.uri_from_bufnr(buffer) } }
+    if line then
+      params.position = { line = line, character = character }
+    end
+    local answer, err = client.request_sync(method, params, 10000, buffer)
+    check(answer and not answer.err, method .. " failed: " .. vim.inspect(err or (answer and answer.err)))
+    return answer and answer.result
+  end
+
+  local ex2 = open("ex2.pqi")
+  local keywords = request(ex2, "textDocument/completion", 0, 2)
+  local solution = find_item(keywords, "SOLUTION")
+  check(solution and solution.kind == 14 and solution.detail == "Solution Definition",
+    "keyword SOLUTION with its group: " .. vim.inspect(solution))
+  local phases = request(ex2, "textDocument/completion", 6, 11) -- "Gyp|sum" in EQUILIBRIUM_PHASES
+  local gypsum = find_item(phases, "Gypsum")
+  check(gypsum and gypsum.detail == "CaSO4:2H2O", "phase Gypsum with its formula: " .. vim.inspect(gypsum))
+  check(find_item(phases, "Calcite") ~= nil, "phase Calcite offered")
+  local options = request(ex2, "textDocument/completion", 11, 9) -- "-|file" in SELECTED_OUTPUT
+  check(find_item(options, "-file") ~= nil and find_item(options, "SOLUTION") == nil,
+    "options of SELECTED_OUTPUT only")
+  local quoted = request(ex2, "textDocument/completion", 23, 17) -- SI("|Gypsum") in USER_GRAPH
+  check(find_item(quoted, "Anhydrite") ~= nil and find_item(quoted, "SI") == nil,
+    "phases inside SI(\"...\")")
+  local keyword = hover_text(request(ex2, "textDocument/hover", 5, 3))
+  check(keyword:find("keyword of the block EQUILIBRIUM_PHASES", 1, true)
+    and keyword:find("Group: Geochemical Model", 1, true), "hover on a keyword: " .. keyword)
+  local phase = hover_text(request(ex2, "textDocument/hover", 23, 19))
+  check(phase:find("**Gypsum**: phase (mineral)", 1, true) and phase:find("Formula: CaSO4:2H2O", 1, true)
+    and phase:find("phreeqc.dat", 1, true), "hover on a phase in BASIC: " .. phase)
+  local symbols = request(ex2, "textDocument/documentSymbol")
+  local names = {}
+  for _, child in ipairs(symbols and symbols[1] and symbols[1].children or {}) do
+    table.insert(names, child.name)
+  end
+  check(symbols and #symbols == 1 and symbols[1].name == "Simulation 1", "one simulation")
+  check(vim.deep_equal(names, {
+    "TITLE Example 2.--Temperature dependence of solubility",
+    "SOLUTION 1 Pure water", "EQUILIBRIUM_PHASES 1", "REACTION_TEMPERATURE 1",
+    "SELECTED_OUTPUT", "USER_GRAPH 1 Example 2",
+  }), "outline of ex2: " .. vim.inspect(names))
+
+  local ex11 = open("ex11.pqi")
+  local exchangers = request(ex11, "textDocument/completion", 19, 8) -- "|X 0.0011" in EXCHANGE
+  check(find_item(exchangers, "X") ~= nil, "exchange master species X offered")
+  local totals = request(ex11, "textDocument/completion", 34, 26) -- "-totals N|a"
+  check(find_item(totals, "Ca") ~= nil and find_item(totals, "Ca+2") == nil,
+    "master species after -totals")
+  local element = hover_text(request(ex11, "textDocument/hover", 6, 9))
+  check(element:find("composition name", 1, true), "hover on Ca in SOLUTION: " .. element)
+  local outline = request(ex11, "textDocument/documentSymbol")
+  check(outline and #outline == 5 and outline[1].children[3].name == "SOLUTION 1-40 Initial solution for column",
+    "outline of ex11: " .. vim.inspect(outline and outline[1]))
+
+  vim.lsp.stop_client(client_id)
+end
+
+local ok, err = pcall(run)
+if not ok then
+  table.insert(failures, "error: " .. tostring(err))
+end
+for _, failure in ipairs(failures) do
+  io.stderr:write("FAILED: " .. failure .. "\n")
+end
+if #failures == 0 then
+  io.stdout:write("all checks passed\n")
+end
+vim.cmd(#failures == 0 and "qall!" or "cquit 1")

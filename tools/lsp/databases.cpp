@@ -1,0 +1,150 @@
+// Database loading. The reader gives the species and phase lists; the file's own
+// EXCHANGE_MASTER_SPECIES, SURFACE_MASTER_SPECIES and PHASES blocks, cut by the same statement
+// rules as documents, give what the checker keeps to itself.
+#include "lsp/databases.h"
+
+#include "lsp/positions.h"
+#include "lsp/statements.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+namespace vxcheck::lsp {
+namespace {
+
+// Sorted without regard to case, each spelling once, as the checker's lists are.
+void SortNames(std::vector<std::string>& names) {
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return Upper(a) < Upper(b);
+    });
+    names.erase(std::unique(names.begin(), names.end(),
+                            [](const std::string& a, const std::string& b) {
+                                return Upper(a) == Upper(b);
+                            }),
+                names.end());
+}
+
+bool IsNumber(std::string_view word) {
+    std::size_t at = !word.empty() && word[0] == '+' ? 1 : 0;
+    return at < word.size() &&
+           std::all_of(word.begin() + static_cast<std::ptrdiff_t>(at), word.end(), [](char ch) {
+               return std::isdigit(static_cast<unsigned char>(ch)) || ch == '.';
+           });
+}
+
+// Collects the names that the checker does not hand out from the database text.
+void ScanBlocks(std::string_view text, const Vocabulary& vocabulary, DatabaseNames& names) {
+    std::vector<std::string>& exchange =
+        names.lists[static_cast<std::size_t>(NameList::ExchangeMasterSpecies)];
+    std::vector<std::string>& surface =
+        names.lists[static_cast<std::size_t>(NameList::SurfaceMasterSpecies)];
+    const BlockInfo* block = nullptr;
+    std::string phase; // a phase name waiting for its reaction
+    std::vector<Statement> statements;
+    bool continued = false;
+    for (std::string_view line : SplitLines(text)) {
+        statements.clear();
+        continued = SplitStatements(line, 0, continued, statements);
+        for (const Statement& statement : statements) {
+            std::vector<Word> words = SplitWords(line, statement.begin, statement.end);
+            if (words.empty() || statement.continued) {
+                continue;
+            }
+            auto word = [&](std::size_t i) {
+                return line.substr(words[i].begin, words[i].end - words[i].begin);
+            };
+            if (const BlockInfo* opened = vocabulary.FindBlock(word(0))) {
+                block = opened;
+                phase.clear();
+                continue;
+            }
+            if (block == nullptr || IsOptionWord(word(0)) ||
+                !vocabulary.FindOptionExact(*block, word(0)).empty()) {
+                continue;
+            }
+            if (block->name == "exchange_master_species") {
+                exchange.push_back(ToUtf8(word(0)));
+            } else if (block->name == "surface_master_species") {
+                surface.push_back(ToUtf8(word(0)));
+            } else if (block->name == "phases" && phase.empty()) {
+                phase = ToUtf8(word(0));
+            } else if (block->name == "phases") {
+                // Some databases write a coefficient before the formula ("1 UO2(H2PO4)2:3H2O").
+                std::size_t at = IsNumber(word(0)) && words.size() > 1 ? 1 : 0;
+                names.formulas.try_emplace(phase, ToUtf8(word(at)));
+                phase.clear();
+            }
+        }
+    }
+    SortNames(exchange);
+    SortNames(surface);
+}
+
+} // namespace
+
+unsigned DatabaseNames::ListsOf(std::string_view name, std::string* spelled) const {
+    auto it = m_lists.find(std::string(name));
+    if (it == m_lists.end()) {
+        auto folded = m_folded.find(Lower(name));
+        if (folded == m_folded.end()) {
+            return 0;
+        }
+        it = m_lists.find(folded->second);
+    }
+    if (spelled != nullptr) {
+        *spelled = it->first;
+    }
+    return it->second;
+}
+
+std::string_view DatabaseNames::FormulaOf(std::string_view phase) const {
+    auto it = formulas.find(std::string(phase));
+    return it == formulas.end() ? std::string_view() : std::string_view(it->second);
+}
+
+void DatabaseNames::Index() {
+    for (std::size_t list = 1; list < kLists; ++list) {
+        for (const std::string& name : lists[list]) {
+            m_lists[name] |= 1u << list;
+            m_folded.try_emplace(Lower(name), name);
+        }
+    }
+}
+
+DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
+                            const Vocabulary& vocabulary) {
+    std::error_code error;
+    std::ifstream file(path, std::ios::binary);
+    if (!std::filesystem::is_regular_file(path, error) || !file) {
+        return {nullptr, "cannot open database '" + path + "'", false};
+    }
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    auto names = std::make_shared<DatabaseNames>();
+    names->path = path;
+    reader(path, *names);
+    ScanBlocks(text, vocabulary, *names);
+    names->Index();
+    return {std::move(names), {}, false};
+}
+
+DatabaseStatus& DatabaseCache::Get(const std::string& path) {
+    std::error_code error;
+    auto time = std::filesystem::last_write_time(path, error);
+    if (error) {
+        time = std::filesystem::file_time_type::min();
+    }
+    auto it = m_entries.find(path);
+    if (it != m_entries.end() && it->second.time == time) {
+        return it->second.status;
+    }
+    Entry entry{time, LoadDatabase(path, m_reader, m_vocabulary)};
+    if (it != m_entries.end() && !entry.status.names &&
+        it->second.status.error == entry.status.error) {
+        entry.status.reported = it->second.status.reported; // the same failure is told once
+    }
+    return (m_entries[path] = std::move(entry)).status;
+}
+
+} // namespace vxcheck::lsp

@@ -1,0 +1,38 @@
+// Which database a document uses, in PHREEQC's order: a DATABASE line as the file's first
+// keyword, else the client's vxcheck.database setting, else PHREEQC_DATABASE.
+#pragma once
+
+#include "lsp/documents.h"
+#include "lsp/outline.h"
+#include "lsp/protocol.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vxcheck::lsp {
+
+struct Settings {
+    std::string database;            // vxcheck.database, or empty
+    std::string rootFolder;          // the workspace folder, or empty
+    std::string environmentDatabase; // PHREEQC_DATABASE when the server started, or empty
+};
+
+struct DatabaseChoice {
+    enum class Source { None, Keyword, Setting, Environment };
+    Source source = Source::None;
+    std::string path;                   // as it is opened
+    const BlockSpan* keyword = nullptr; // the DATABASE block, for Source::Keyword
+};
+
+DatabaseChoice ChooseDatabase(const Document& document, const Outline& outline,
+                              const Settings& settings);
+
+// The file path of a file: URI, percent escapes decoded; nothing for other schemes.
+std::optional<std::string> FilePath(std::string_view uri);
+
+// The vxcheck.database setting in initialization options or configuration settings, written
+// {"vxcheck": {"database": p}}, {"vxcheck.database": p} or {"database": p}; nothing when absent.
+std::optional<std::string> DatabaseSetting(const Json& settings);
+
+} // namespace vxcheck::lsp

@@ -1,0 +1,41 @@
+// The server's features, one file each, named after their methods. Each reads one document,
+// the vocabulary and the document's database, and changes nothing.
+#pragma once
+
+#include "lsp/databases.h"
+#include "lsp/document_database.h"
+#include "lsp/documents.h"
+#include "lsp/outline.h"
+#include "lsp/positions.h"
+#include "lsp/protocol.h"
+#include "lsp/vocabulary.h"
+
+#include <optional>
+#include <vector>
+
+namespace vxcheck::lsp {
+
+// What a feature may read.
+struct FeatureContext {
+    const Document& document;
+    const Outline& outline;
+    const Vocabulary& vocabulary;
+    const DatabaseNames* database; // null when the document has none that could be read
+    PositionEncoding encoding;
+};
+
+// textDocument/completion at a point.
+CompletionList Completion(const FeatureContext& context, TextPoint point);
+
+// textDocument/hover at a point; nothing when the point is on no word the server knows.
+std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point);
+
+// textDocument/documentSymbol: the blocks, inside their simulations where END closes one.
+std::vector<DocumentSymbol> DocumentSymbols(const FeatureContext& context);
+
+// textDocument/publishDiagnostics: a database that cannot be read (on its DATABASE line), a
+// DATABASE that is not the first keyword, and options that PHREEQC does not know.
+std::vector<Diagnostic> Diagnostics(const FeatureContext& context, const DatabaseChoice& choice,
+                                    const DatabaseStatus* status);
+
+} // namespace vxcheck::lsp

@@ -1,0 +1,110 @@
+// The server's document methods: did-open, did-change and did-close keep the documents and
+// publish their diagnostics; completion, hover and documentSymbol hand one to its feature.
+#include "lsp/server.h"
+
+#include "lsp/features/features.h"
+
+namespace vxcheck::lsp {
+
+Document& Server::OpenDocument(const std::string& uri) {
+    Document* document = m_documents.Find(uri);
+    if (document == nullptr) {
+        throw RequestError{ErrorCode::RequestFailed, "document not open: " + uri};
+    }
+    return *document;
+}
+
+TextPoint Server::PointOf(const Document& document, Position position) const {
+    TextPoint point;
+    if (!document.ToPoint(position, m_encoding, point)) {
+        throw RequestError{ErrorCode::InvalidParams,
+                           "line " + std::to_string(position.line) + " is outside the document"};
+    }
+    return point;
+}
+
+const Outline& Server::OutlineOf(const Document& document) {
+    auto& [revision, outline] = m_outlines[document.Uri()];
+    if (!outline || revision != document.Revision()) {
+        outline = std::make_unique<Outline>(document, m_vocabulary);
+        revision = document.Revision();
+    }
+    return *outline;
+}
+
+const DatabaseNames* Server::DatabaseOf(const Document& document) {
+    DatabaseChoice choice = ChooseDatabase(document, OutlineOf(document), m_settings);
+    if (choice.source == DatabaseChoice::Source::None) {
+        return nullptr;
+    }
+    return m_databases.Get(choice.path).names.get();
+}
+
+void Server::PublishDiagnostics(const Document& document) {
+    const Outline& outline = OutlineOf(document);
+    DatabaseChoice choice = ChooseDatabase(document, outline, m_settings);
+    DatabaseStatus* status = nullptr;
+    if (choice.source != DatabaseChoice::Source::None) {
+        status = &m_databases.Get(choice.path);
+        if (!status->names && !status->reported) {
+            status->reported = true;
+            Notify("window/showMessage", {{"type", static_cast<int>(MessageType::Error)},
+                                          {"message", "vxcheck: " + status->error}});
+        }
+    }
+    FeatureContext context{document, outline, m_vocabulary,
+                           status != nullptr ? status->names.get() : nullptr, m_encoding};
+    Notify("textDocument/publishDiagnostics",
+           {{"uri", document.Uri()},
+            {"version", document.Version()},
+            {"diagnostics", Diagnostics(context, choice, status)}});
+}
+
+void Server::OnDidOpen(const DidOpenTextDocumentParams& params) {
+    m_outlines.erase(params.textDocument.uri);
+    PublishDiagnostics(m_documents.Open(params.textDocument));
+}
+
+void Server::OnDidChange(const DidChangeTextDocumentParams& params) {
+    Document& document = OpenDocument(params.textDocument.uri);
+    for (const TextDocumentContentChangeEvent& change : params.contentChanges) {
+        document.Apply(change, m_encoding);
+    }
+    document.SetVersion(params.textDocument.version);
+    PublishDiagnostics(document);
+}
+
+void Server::OnDidClose(const DidCloseTextDocumentParams& params) {
+    if (!m_documents.Close(params.textDocument.uri)) {
+        throw RequestError{ErrorCode::RequestFailed,
+                           "document not open: " + params.textDocument.uri};
+    }
+    m_outlines.erase(params.textDocument.uri);
+    Notify("textDocument/publishDiagnostics",
+           {{"uri", params.textDocument.uri}, {"diagnostics", Json::array()}});
+}
+
+JsonText Server::OnCompletion(const TextDocumentPositionParams& params) {
+    Document& document = OpenDocument(params.textDocument.uri);
+    TextPoint point = PointOf(document, params.position);
+    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
+                           m_encoding};
+    return ToJsonText(Completion(context, point));
+}
+
+Json Server::OnHover(const TextDocumentPositionParams& params) {
+    Document& document = OpenDocument(params.textDocument.uri);
+    TextPoint point = PointOf(document, params.position);
+    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
+                           m_encoding};
+    std::optional<Hover> hover = HoverAt(context, point);
+    return hover ? Json(*hover) : Json(nullptr);
+}
+
+Json Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
+    Document& document = OpenDocument(params.textDocument.uri);
+    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
+    return DocumentSymbols(context);
+}
+
+} // namespace vxcheck::lsp

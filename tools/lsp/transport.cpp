@@ -1,0 +1,95 @@
+// Content-Length framing: header lines up to an empty line, then exactly that many body bytes.
+#include "lsp/transport.h"
+
+#include "lsp/text.h"
+
+#include <charconv>
+
+namespace vxcheck::lsp {
+namespace {
+
+constexpr std::string_view kLengthHeader = "content-length:";
+
+// The value of a Content-Length header line, or npos when the line is no usable one.
+std::size_t ParseLength(std::string_view line) {
+    std::string_view value = line.substr(kLengthHeader.size());
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
+        value.remove_prefix(1);
+    }
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) {
+        value.remove_suffix(1);
+    }
+    std::size_t length = 0;
+    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), length);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size()) {
+        return std::string_view::npos;
+    }
+    return length;
+}
+
+} // namespace
+
+ReadResult MessageReader::Read() {
+    std::string line;
+    bool inHeader = false; // at least one header line was read
+    bool haveLength = false;
+    std::size_t length = 0;
+    std::string error;
+    while (std::getline(m_in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.empty()) {
+            if (!inHeader) {
+                continue; // blank lines between messages
+            }
+            if (!haveLength) {
+                return {ReadResult::Status::Malformed,
+                        {},
+                        error.empty() ? "no Content-Length header" : error};
+            }
+            if (length > kMaxBodyLength) {
+                return {ReadResult::Status::Malformed, {}, "Content-Length too large"};
+            }
+            ReadResult result{ReadResult::Status::Message, std::string(length, '\0'), {}};
+            m_in.read(result.body.data(), static_cast<std::streamsize>(length));
+            if (static_cast<std::size_t>(m_in.gcount()) != length) {
+                return {};
+            }
+            return result;
+        }
+        std::string lower = Lower(line);
+        std::size_t at = lower.find(kLengthHeader);
+        if (at != std::string::npos) {
+            if (at != 0) {
+                // Stray bytes before a header, such as the tail of a body whose length was
+                // wrong: a message starts over here.
+                haveLength = false;
+                error.clear();
+            }
+            inHeader = true;
+            length = ParseLength(std::string_view(lower).substr(at));
+            haveLength = length != std::string_view::npos;
+            if (!haveLength) {
+                error = "bad Content-Length value";
+            }
+        } else if (line.find(':') != std::string::npos) {
+            inHeader = true; // another header, such as Content-Type: ignored
+        } else {
+            inHeader = true;
+            error = "bad header line";
+        }
+    }
+    return {};
+}
+
+bool MessageReader::HasPending() const {
+    return m_in.good() && m_in.rdbuf()->in_avail() > 0;
+}
+
+void WriteMessage(std::ostream& out, std::string_view body) {
+    out << "Content-Length: " << body.size() << "\r\n\r\n" << body;
+    out.flush();
+}
+
+} // namespace vxcheck::lsp
