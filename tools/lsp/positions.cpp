@@ -13,10 +13,11 @@ bool IsContinuation(unsigned char byte) {
 // Length in bytes of the well-formed sequence at text[at], or 0 when none starts there.
 std::size_t SequenceLength(std::string_view text, std::size_t at) {
     auto byte = static_cast<unsigned char>(text[at]);
-    std::size_t length = 0;
     if (byte < 0x80) {
         return 1;
-    } else if (byte >= 0xC2 && byte <= 0xDF) {
+    }
+    std::size_t length = 0;
+    if (byte >= 0xC2 && byte <= 0xDF) {
         length = 2;
     } else if (byte >= 0xE0 && byte <= 0xEF) {
         length = 3;

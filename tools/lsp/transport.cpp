@@ -64,7 +64,6 @@ ReadResult MessageReader::Read() {
             if (at != 0) {
                 // Stray bytes before a header, such as the tail of a body whose length was
                 // wrong: a message starts over here.
-                haveLength = false;
                 error.clear();
             }
             inHeader = true;

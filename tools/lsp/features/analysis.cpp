@@ -167,11 +167,11 @@ bool QuotedArgument(std::string_view text, const Statement& statement, std::size
         --at;
     }
     if (at > statement.begin && text[at - 1] == '(') {
-        std::size_t end = --at;
+        --at;
         while (at > statement.begin && (text[at - 1] == ' ' || text[at - 1] == '\t')) {
             --at;
         }
-        end = at;
+        std::size_t end = at;
         while (at > statement.begin && IsBasicChar(text[at - 1])) {
             --at;
         }
