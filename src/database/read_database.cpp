@@ -6,12 +6,11 @@ namespace {
 
 enum class BlockKind { MasterSpecies, Species, Phases };
 
-// One row of the dispatch table: the blocks that a definition number opens, the definition whose
-// reader runs on them, and the word list that receives the names.
+// One row of the dispatch table: the blocks that a definition number opens, how they are read
+// (by the definition with that number), and the word list that receives the names.
 struct BlockRoute {
     int number;
     BlockKind kind;
-    Cvx_KwIdentifiers* definition;
     Cvx_WordList* names;
 };
 
@@ -19,13 +18,13 @@ struct BlockRoute {
 
 void Cvx_Check::ReadDatabase(CString path) {
     const BlockRoute routes[] = {
-        {1, BlockKind::MasterSpecies, &solutionMasterSpecies, &masterSpeciesWords},
-        {2, BlockKind::Species, &solutionSpecies, &aqueousSpeciesWords},
-        {4, BlockKind::Phases, &phases, &phaseWords},
-        {16, BlockKind::Species, &exchangeSpecies, &exchangeSpeciesWords},
-        {19, BlockKind::Species, &surfaceSpecies, &surfaceSpeciesWords},
-        {26, BlockKind::MasterSpecies, &exchangeMasterSpecies, &exchangeMasterSpeciesWords},
-        {27, BlockKind::MasterSpecies, &surfaceMasterSpecies, &surfaceMasterSpeciesWords},
+        {1, BlockKind::MasterSpecies, &masterSpeciesWords},
+        {2, BlockKind::Species, &aqueousSpeciesWords},
+        {4, BlockKind::Phases, &phaseWords},
+        {16, BlockKind::Species, &exchangeSpeciesWords},
+        {19, BlockKind::Species, &surfaceSpeciesWords},
+        {26, BlockKind::MasterSpecies, &exchangeMasterSpeciesWords},
+        {27, BlockKind::MasterSpecies, &surfaceMasterSpeciesWords},
     };
     // Each word list is changed once per block, from these two scratch lists.
     std::vector<CString> blockResult;
@@ -46,21 +45,21 @@ void Cvx_Check::ReadDatabase(CString path) {
         if (route == nullptr) {
             break;
         }
+        Cvx_KwIdentifiers* definition = DefinitionByNumber(number);
         blockResult.clear();
         switch (route->kind) {
         case BlockKind::MasterSpecies:
-            position = route->definition->ReadMasterSpeciesBlock(dbReader, *this, blockResult);
+            position = definition->ReadMasterSpeciesBlock(dbReader, *this, blockResult);
             route->names->AddWords(blockResult);
             combinedMasterSpeciesWords.AddWords(blockResult);
             break;
         case BlockKind::Species:
-            position = route->definition->ReadSpeciesBlock(dbReader, *this, blockResult);
+            position = definition->ReadSpeciesBlock(dbReader, *this, blockResult);
             route->names->AddWords(blockResult);
             break;
         case BlockKind::Phases:
             formulaResult.clear();
-            position =
-                route->definition->ReadPhasesBlock(dbReader, *this, blockResult, formulaResult);
+            position = definition->ReadPhasesBlock(dbReader, *this, blockResult, formulaResult);
             route->names->AddWords(blockResult);
             route->names->AddCompanions(formulaResult);
             break;

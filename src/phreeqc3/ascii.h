@@ -2,19 +2,17 @@
 // byte, bytes above 127 included, stands for itself.
 #pragma once
 
+#include <vxcheck/platform/mbstring.h>
+
 #include <string>
 #include <string_view>
 
 namespace vxcheck {
 
-inline char LowerAscii(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
 inline std::string LowerAscii(std::string_view text) {
     std::string lower(text);
     for (char& ch : lower) {
-        ch = LowerAscii(ch);
+        ch = static_cast<char>(FoldToLower(static_cast<unsigned char>(ch)));
     }
     return lower;
 }

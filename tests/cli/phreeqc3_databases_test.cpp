@@ -14,7 +14,7 @@
 namespace {
 
 using Words = std::vector<std::string>;
-const std::string kDatabases = std::string(VXCHECK_SHARED_DIR) + "/databases/";
+const std::string kDatabases = std::string(VXCHECK_DATA_DIR) + "/databases/";
 
 Words List(const Words& args) {
     const CliRun run = RunVxcheck(args);

@@ -58,7 +58,7 @@ std::string Summary(Cvx_Check& checker) {
 
 TEST(SharedDatabases, EveryFileGivesConsistentLists) {
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(VXCHECK_SHARED_DIR "/databases")) {
+    for (const auto& entry : std::filesystem::directory_iterator(VXCHECK_DATA_DIR "/databases")) {
         if (entry.path().extension() != ".dat") {
             continue;
         }
@@ -95,9 +95,9 @@ TEST(SharedDatabases, FactsOfThreeFiles) {
     Cvx_Check phreeqc;
     Cvx_Check wateq4f;
     Cvx_Check pitzer;
-    phreeqc.ReadDatabase(VXCHECK_SHARED_DIR "/databases/phreeqc.dat");
-    wateq4f.ReadDatabase(VXCHECK_SHARED_DIR "/databases/wateq4f.dat");
-    pitzer.ReadDatabase(VXCHECK_SHARED_DIR "/databases/pitzer.dat");
+    phreeqc.ReadDatabase(VXCHECK_DATA_DIR "/databases/phreeqc.dat");
+    wateq4f.ReadDatabase(VXCHECK_DATA_DIR "/databases/wateq4f.dat");
+    pitzer.ReadDatabase(VXCHECK_DATA_DIR "/databases/pitzer.dat");
     EXPECT_EQ(Summary(phreeqc), "49 39 Al(OH)3(a) Zn(OH)2(e) CH4(g)|H2(g)|H2O(g)|H2S(g)|H2Sg(g)|"
                                 "Hdg(g)|Mtg(g)|N2(g)|NH3(g)|Ntg(g)|O2(g)|Oxg(g)");
     EXPECT_EQ(Summary(wateq4f), "65 52 (UO2)3(PO4)2:4w ZnSO4:H2O CH4(g)|CO2(g)|H2(g)|H2O(g)|"

@@ -82,7 +82,7 @@ TEST_F(DatabasesTest, TheCacheReadsAgainOnlyWhenTheFileChanges) {
 
 TEST_F(DatabasesTest, ReadsASharedDatabaseThroughAChecker) {
     DatabaseStatus status =
-        LoadDatabase(VXCHECK_SHARED_DIR "/databases/phreeqc.dat", ReadThroughChecker, m_vocabulary);
+        LoadDatabase(VXCHECK_DATA_DIR "/databases/phreeqc.dat", ReadThroughChecker, m_vocabulary);
     ASSERT_NE(status.names, nullptr);
     const DatabaseNames& names = *status.names;
     std::string spelled;

@@ -1,6 +1,6 @@
 -- A real client: Neovim runs headless, starts the server, opens shared examples and checks the
 -- answers to completion, hover and documentSymbol at chosen positions. Exits 0 when all hold.
--- VXCHECK_SERVER is the server command (words separated by blanks), VXCHECK_SHARED_DIR the folder
+-- VXCHECK_SERVER is the server command (words separated by blanks), VXCHECK_DATA_DIR the folder
 -- with the examples and databases.
 local failures = {}
 
@@ -25,7 +25,7 @@ local function hover_text(result)
 end
 
 local function run()
-  local shared = assert(os.getenv("VXCHECK_SHARED_DIR"), "VXCHECK_SHARED_DIR is not set")
+  local shared = assert(os.getenv("VXCHECK_DATA_DIR"), "VXCHECK_DATA_DIR is not set")
   local command = vim.split(assert(os.getenv("VXCHECK_SERVER"), "VXCHECK_SERVER is not set"), " ")
   local client_id = vim.lsp.start_client({
     name = "vxcheck",

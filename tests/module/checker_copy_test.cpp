@@ -9,8 +9,8 @@
 
 namespace {
 
-const CString kPhreeqcDat = VXCHECK_SHARED_DIR "/databases/phreeqc.dat";
-const CString kMinteqDat = VXCHECK_SHARED_DIR "/databases/minteq.dat";
+const CString kPhreeqcDat = VXCHECK_DATA_DIR "/databases/phreeqc.dat";
+const CString kMinteqDat = VXCHECK_DATA_DIR "/databases/minteq.dat";
 
 using Answers = std::vector<std::vector<CString>>;
 

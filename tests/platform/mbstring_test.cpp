@@ -9,7 +9,7 @@ const unsigned char* U(const char* text) {
 }
 } // namespace
 
-TEST(MbString, IcmpFoldsOnlyAsciiLetters) {
+TEST(MbString, FoldingChangesOnlyAsciiLetters) {
     EXPECT_EQ(_mbsicmp(U("Solution_Spread"), U("SOLUTION_SPREAD")), 0);
     EXPECT_NE(_mbsicmp(U("\xe9"), U("\xc9")), 0); // bytes above 127 never fold
     EXPECT_NE(_mbsicmp(U("sol"), U("solution")), 0);
@@ -18,6 +18,7 @@ TEST(MbString, IcmpFoldsOnlyAsciiLetters) {
     for (int ch = 1; ch < 256; ++ch) {
         const bool isLetter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
         EXPECT_EQ(FoldToUpper(static_cast<unsigned char>(ch)) != ch, ch >= 'a' && ch <= 'z');
+        EXPECT_EQ(FoldToLower(static_cast<unsigned char>(ch)) != ch, ch >= 'A' && ch <= 'Z');
         EXPECT_EQ(FoldToUpper(static_cast<unsigned char>(ch)) == FoldToUpper(ch ^ 0x20), isLetter);
     }
 }

@@ -1,28 +1,21 @@
 // Small database files that the tests write, and lists joined into one text for comparisons.
 #pragma once
 
+#include "support/generated_file.h"
+
 #include <vxcheck/check.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 
 using Names = std::vector<CString>;
 
 // A file in the temporary folder holding text byte for byte; removed with the object.
-struct DatabaseFile {
-    explicit DatabaseFile(const std::string& text) {
-        const int fd = mkstemp(path.data());
-        if (fd >= 0) {
-            [[maybe_unused]] const auto written = write(fd, text.data(), text.size());
-            close(fd);
-        }
-    }
-    ~DatabaseFile() { std::remove(path.c_str()); }
-    CString Path() const { return path.c_str(); }
-
-    std::string path = (std::filesystem::temp_directory_path() / "vxcheck-db-XXXXXX").string();
+class DatabaseFile : public GeneratedFile {
+  public:
+    explicit DatabaseFile(const std::string& text)
+        : GeneratedFile(
+              [&text](std::FILE* file) { std::fwrite(text.data(), 1, text.size(), file); }) {}
 };
 
 inline void ReadText(Cvx_Check& checker, const std::string& text) {

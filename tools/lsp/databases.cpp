@@ -6,6 +6,8 @@
 #include "lsp/positions.h"
 #include "lsp/statements.h"
 
+#include <vxcheck/word_list.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -14,16 +16,17 @@
 namespace vxcheck::lsp {
 namespace {
 
-// Sorted without regard to case, each spelling once, as the checker's lists are.
-void SortNames(std::vector<std::string>& names) {
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return Upper(a) < Upper(b);
-    });
-    names.erase(std::unique(names.begin(), names.end(),
-                            [](const std::string& a, const std::string& b) {
-                                return Upper(a) == Upper(b);
-                            }),
-                names.end());
+CString Bytes(std::string_view word) {
+    return CString(word.data(), static_cast<int>(word.size()));
+}
+
+// The sorted view of a word list, as the checker's own lists are sorted, in UTF-8.
+std::vector<std::string> SortedNames(Cvx_WordList& words) {
+    std::vector<std::string> names;
+    for (const CString& word : words.GetSortedWords()) {
+        names.push_back(ToUtf8(word.GetString()));
+    }
+    return names;
 }
 
 bool IsNumber(std::string_view word) {
@@ -36,10 +39,8 @@ bool IsNumber(std::string_view word) {
 
 // Collects the names that the checker does not hand out from the database text.
 void ScanBlocks(std::string_view text, const Vocabulary& vocabulary, DatabaseNames& names) {
-    std::vector<std::string>& exchange =
-        names.lists[static_cast<std::size_t>(NameList::ExchangeMasterSpecies)];
-    std::vector<std::string>& surface =
-        names.lists[static_cast<std::size_t>(NameList::SurfaceMasterSpecies)];
+    Cvx_WordList exchange;
+    Cvx_WordList surface;
     const BlockInfo* block = nullptr;
     std::string phase; // a phase name waiting for its reaction
     std::vector<Statement> statements;
@@ -65,9 +66,9 @@ void ScanBlocks(std::string_view text, const Vocabulary& vocabulary, DatabaseNam
                 continue;
             }
             if (block->name == "exchange_master_species") {
-                exchange.push_back(ToUtf8(word(0)));
+                exchange.AddWord(Bytes(word(0)));
             } else if (block->name == "surface_master_species") {
-                surface.push_back(ToUtf8(word(0)));
+                surface.AddWord(Bytes(word(0)));
             } else if (block->name == "phases" && phase.empty()) {
                 phase = ToUtf8(word(0));
             } else if (block->name == "phases") {
@@ -78,8 +79,8 @@ void ScanBlocks(std::string_view text, const Vocabulary& vocabulary, DatabaseNam
             }
         }
     }
-    SortNames(exchange);
-    SortNames(surface);
+    names.lists[static_cast<std::size_t>(NameList::ExchangeMasterSpecies)] = SortedNames(exchange);
+    names.lists[static_cast<std::size_t>(NameList::SurfaceMasterSpecies)] = SortedNames(surface);
 }
 
 } // namespace

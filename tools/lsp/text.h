@@ -1,7 +1,9 @@
-// Case folding of ASCII letters, as PHREEQC compares keywords, options and headers.
+// Case folding of ASCII letters, as PHREEQC compares keywords, options and headers: the library's
+// folding, whatever the locale.
 #pragma once
 
-#include <cctype>
+#include <vxcheck/platform/mbstring.h>
+
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,7 @@ namespace vxcheck::lsp {
 inline std::string Lower(std::string_view text) {
     std::string result(text);
     for (char& ch : result) {
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        ch = static_cast<char>(FoldToLower(static_cast<unsigned char>(ch)));
     }
     return result;
 }
@@ -20,7 +22,7 @@ inline std::string Lower(std::string_view text) {
 inline std::string Upper(std::string_view text) {
     std::string result(text);
     for (char& ch : result) {
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        ch = static_cast<char>(FoldToUpper(static_cast<unsigned char>(ch)));
     }
     return result;
 }

@@ -6,6 +6,11 @@ constexpr unsigned char FoldToUpper(unsigned char ch) {
     return (ch >= 'a' && ch <= 'z') ? static_cast<unsigned char>(ch - 'a' + 'A') : ch;
 }
 
+// Folds one byte to lower case as the "C" locale does: only A to Z change.
+constexpr unsigned char FoldToLower(unsigned char ch) {
+    return (ch >= 'A' && ch <= 'Z') ? static_cast<unsigned char>(ch - 'A' + 'a') : ch;
+}
+
 // Compares two NUL-terminated byte strings after folding a to z to upper case: < 0, 0 or > 0.
 int _mbsicmp(const unsigned char* a, const unsigned char* b);
 // Compares two NUL-terminated byte strings byte by byte as unsigned values: < 0, 0 or > 0.
