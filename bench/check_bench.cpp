@@ -7,7 +7,7 @@
 namespace {
 
 CString SharedDatabase(const char* name) {
-    return CString(VXCHECK_SHARED_DIR "/databases/") + name;
+    return CString(VXCHECK_DATA_DIR "/databases/") + name;
 }
 
 void Construction(benchmark::State& state) {

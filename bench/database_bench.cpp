@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::string kDatabases = VXCHECK_SHARED_DIR "/databases";
+const std::string kDatabases = VXCHECK_DATA_DIR "/databases";
 
 void Floor(benchmark::State& state, const std::string& path) {
     for (auto _ : state) {

@@ -36,7 +36,7 @@ void TimeReads(benchmark::State& state, const GeneratedFile& file, std::int64_t 
 // The blocks of phreeqc.dat that are read (its PHREEQC 3 view), repeated to
 // state.range(0) MB.
 void ManyBlocks(benchmark::State& state) {
-    std::ifstream in(VXCHECK_SHARED_DIR "/databases/phreeqc.dat", std::ios::binary);
+    std::ifstream in(VXCHECK_DATA_DIR "/databases/phreeqc.dat", std::ios::binary);
     const std::string view =
         vxcheck::Phreeqc3View(std::string(std::istreambuf_iterator<char>(in), {}));
     const std::int64_t size = state.range(0) << 20;

@@ -30,7 +30,7 @@ namespace {
 using vxcheck::lsp::Json;
 using Clock = std::chrono::steady_clock;
 
-const std::string kShared = VXCHECK_SHARED_DIR;
+const std::string kShared = VXCHECK_DATA_DIR;
 constexpr int kLines = 20000;
 constexpr int kPositions = 1000;
 

@@ -55,7 +55,7 @@ void NameScanFloor(benchmark::State& state, const std::string& path) {
 
 const bool kRegistered = [] {
     for (const char* file : {"phreeqc.dat", "minteq.v4.dat"}) {
-        const std::string path = std::string(VXCHECK_SHARED_DIR "/databases/") + file;
+        const std::string path = std::string(VXCHECK_DATA_DIR "/databases/") + file;
         benchmark::RegisterBenchmark((std::string("NameScanFloor/") + file).c_str(), NameScanFloor,
                                      path);
         for (const auto& [name, search] : kSearches) {

@@ -35,7 +35,7 @@ struct Reference {
     std::vector<std::vector<CString>> names; // per search, what its getter holds
 
     Reference() {
-        checker.ReadDatabase(VXCHECK_SHARED_DIR "/databases/phreeqc.dat");
+        checker.ReadDatabase(VXCHECK_DATA_DIR "/databases/phreeqc.dat");
         for (const CString& keyword : checker.GetKeywords()) {
             foldedKeywords.push_back(Folded(keyword));
         }

@@ -22,7 +22,7 @@ class Folder {
         m_path = name;
         std::filesystem::create_symlink(VXCHECK_SOURCE_DIR "/data/sample.dat",
                                         m_path / "sample.dat");
-        std::filesystem::create_symlink(VXCHECK_SHARED_DIR "/databases/phreeqc.dat",
+        std::filesystem::create_symlink(VXCHECK_DATA_DIR "/databases/phreeqc.dat",
                                         m_path / "phreeqc.dat");
         std::filesystem::current_path(m_path);
     }

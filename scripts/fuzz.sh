@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for a bounded time, from a seed corpus made here from the
-# shared databases and examples (never kept in the repository).
+# databases and examples that the project ships (never kept as seeds in the repository).
 # Usage: scripts/fuzz.sh FUZZ_BUILD_DIR SECONDS [TARGET...]   (TARGET as in fuzz/: word_list, ...)
 # An input that makes a target fail is copied into fuzz/regressions/TARGET/, where the replay
 # tests of `make test` pick it up; the script then exits non-zero.
@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:?usage: $0 FUZZ_BUILD_DIR SECONDS [TARGET...]}" && pwd)"
 seconds="${2:?usage: $0 FUZZ_BUILD_DIR SECONDS [TARGET...]}"
 shift 2
-shared="${VXCHECK_SHARED_DIR:-$root/../shared}"
+shared="${VXCHECK_DATA_DIR:-$root/data}"
 work="$build/fuzz-work"
 
 targets=("$@")
