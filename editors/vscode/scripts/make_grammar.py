@@ -83,7 +83,8 @@ def basic_rules(words):
             "name": "meta.embedded.line.basic.phreeqc",
             "begin": START + r"(\d+)(?![\d.])",
             "beginCaptures": {"1": {"name": "constant.numeric.line-number.basic.phreeqc"}},
-            "end": "(?=;)|$",
+            # A backslash at the end of a line continues the BASIC line on the next one.
+            "end": r"(?=;)|(?<!\\)(?<!\\[ \t])$",
             "patterns": [
                 {"include": "#comment"},
                 {"match": r"(?i)(?<![\w$])rem(?![\w$])[^;#]*", "name": "comment.line.rem.basic.phreeqc"},
