@@ -1,8 +1,8 @@
 // Writes grammar test files for vscode-tmgrammar-test into OUTDIR (node make_cases.mjs OUTDIR):
 //  - vocabulary.pqi: every keyword spelling, and every option of every block, with and without its
 //    dash, each with the scope it must get;
-//  - one file per example input of data/examples, with assertions found by reading each line the
-//    way PHREEQC does: comments, keywords, options and BASIC line numbers.
+//  - one file per example input of data/examples, and phreeqc.dat, with assertions found by reading
+//    each line the way PHREEQC does: comments, keywords, options and BASIC line numbers.
 import fs from "node:fs";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
@@ -87,11 +87,11 @@ function expectations(line, block, continued, out) {
   return block;
 }
 
-function exampleCases(file) {
-  const lines = header(file);
+function inputCases(file) {
+  const lines = header(path.basename(file));
   let block = "";
   let continued = false;
-  for (const line of fs.readFileSync(path.join(data, "examples", file), "latin1").split(/\r?\n/)) {
+  for (const line of fs.readFileSync(file, "latin1").split(/\r?\n/)) {
     lines.push(line);
     block = expectations(line, block, continued, lines);
     continued = /\\\s*$/.test(line.replace(/#.*$/, ""));
@@ -101,9 +101,12 @@ function exampleCases(file) {
 
 fs.mkdirSync(outDir, { recursive: true });
 fs.writeFileSync(path.join(outDir, "vocabulary.pqi"), vocabularyCases().join("\n") + "\n");
-let count = 1;
-for (const file of fs.readdirSync(path.join(data, "examples")).filter((name) => name.endsWith(".pqi"))) {
-  fs.writeFileSync(path.join(outDir, file), exampleCases(file).join("\n") + "\n", "latin1");
-  count += 1;
+const inputs = fs.readdirSync(path.join(data, "examples"))
+  .filter((name) => name.endsWith(".pqi"))
+  .map((name) => path.join(data, "examples", name))
+  .concat([path.join(data, "databases", "phreeqc.dat")]);
+for (const file of inputs) {
+  fs.writeFileSync(path.join(outDir, path.basename(file).replace(/\.dat$/, ".dat.pqi")), inputCases(file).join("\n") + "\n", "latin1");
 }
+const count = inputs.length + 1;
 console.log(`grammar cases: ${count} files in ${outDir}`);
