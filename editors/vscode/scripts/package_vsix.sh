@@ -31,4 +31,4 @@ cp "$databases"/*.dat "$server/share/vxcheck/databases/"
 
 mkdir -p "$(dirname "$output")"
 cd "$extension"
-npx vsce package --target "$target" --skip-license --out "$output"
+npx vsce package --target "$target" --skip-license --allow-missing-repository --out "$output"
