@@ -83,8 +83,9 @@ def basic_rules(words):
             "name": "meta.embedded.line.basic.phreeqc",
             "begin": START + r"(\d+)(?![\d.])",
             "beginCaptures": {"1": {"name": "constant.numeric.line-number.basic.phreeqc"}},
-            # A backslash at the end of a line continues the BASIC line on the next one.
-            "end": r"(?=;)|(?<!\\)(?<!\\[ \t])$",
+            # A backslash at the end of a line (up to two blanks after it) continues the BASIC line on
+            # the next one. The tokenizer sees each line with its "\n", and `$` matches on both sides of it.
+            "end": r"(?=;)|(?<!\\|\\[ \t]|\\[ \t]{2}|\\\n|\\[ \t]\n|\\[ \t]{2}\n)$",
             "patterns": [
                 {"include": "#comment"},
                 {"match": r"(?i)(?<![\w$])rem(?![\w$])[^;#]*", "name": "comment.line.rem.basic.phreeqc"},
