@@ -4,6 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+if ! command -v npm >/dev/null; then
+  echo "npm: not found; the VS Code extension needs Node.js 20 and npm" >&2
+  exit 1
+fi
 stamp=node_modules/.installed-lock.sha256
 wanted=$(sha256sum package-lock.json | cut -d' ' -f1)
 if [[ -f $stamp && $(cat "$stamp") == "$wanted" ]]; then
