@@ -1,4 +1,5 @@
 // The identifier definitions: item and listed counts, flags by position, plain items as written.
+#include <vxcheck/identifier_definitions.h>
 #include <vxcheck/identifiers.h>
 
 #include <gtest/gtest.h>
