@@ -139,7 +139,9 @@ TEST(RunCli, VocabularyListsAreTheCheckersOwn) {
     EXPECT_EQ(checker.GetBasic().size(), 162u);
 }
 
-TEST(RunCli, TreeShowsGroupsKeywordsAndIdentifiers) {
+// The tree's groups and order are kwtree_test's, its two forms output_test's: here, that the
+// command hands the checker's whole tree over.
+TEST(RunCli, TreeShowsTheCheckersWholeTree) {
     const CliRun text = RunVxcheck({"tree"});
     ASSERT_EQ(text.status, 0);
     Words lines;
@@ -148,30 +150,10 @@ TEST(RunCli, TreeShowsGroupsKeywordsAndIdentifiers) {
         lines.push_back(line);
     }
     ASSERT_EQ(lines.size(), 271u); // the root, 7 groups, 40 keywords, 223 identifiers
-    Words groups;
-    int keywords = 0;
-    for (const std::string& line : lines) {
-        const std::size_t indent = line.find_first_not_of(' ');
-        if (indent == 2) {
-            groups.push_back(line.substr(2));
-        }
-        keywords += indent == 4;
-    }
-    EXPECT_EQ(keywords, 40);
-    EXPECT_EQ(groups,
-              (Words{"Solution Definition", "Geochemical Model", "Output",
-                     "Chemical/physical (re)action", "Database", "Advanced", "Miscellaneous"}));
     EXPECT_EQ(
         Words(lines.begin(), lines.begin() + 4),
         (Words{"List of Keywords", "  Solution Definition", "    Solution", "      -density"}));
-
-    const std::string json = RunVxcheck({"--json", "tree"}).out;
-    EXPECT_TRUE(json.starts_with(R"({"name":"List of Keywords","kind":-1,"children":[)"
-                                 R"({"name":"Solution Definition","kind":0,"children":[)"
-                                 R"({"name":"Solution","kind":1,"children":[)"
-                                 R"({"name":"-density","kind":2,"children":[]},)"));
-    EXPECT_TRUE(json.ends_with(R"({"name":"Title","kind":1,"children":[]}]}]})"
-                               "\n"));
+    EXPECT_TRUE(RunVxcheck({"--json", "tree"}).out.starts_with(R"({"name":"List of Keywords")"));
 }
 
 TEST(RunCli, UsageErrorsExitWithTwo) {
