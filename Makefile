@@ -11,35 +11,40 @@ WINDOWS_PREFIX ?= build-windows/install
 FUZZ_SECONDS ?= 30
 MIN_LINE_COVERAGE ?= 90
 
-.PHONY: run test deps build build-asan build-coverage static-checks coverage fuzz bench clean vsix vscode-test
+.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean \
+  vsix vscode-test
 
-# Installs what a fresh machine lacks (Debian packages), once per machine.
+# Installs what a fresh machine lacks (Debian packages), once per machine: run-deps only what
+# building and running the program need, deps also what the tests and quality checks need.
+run-deps:
+	@./scripts/install-deps.sh run
 deps:
-	@./scripts/install-deps.sh
+	@./scripts/install-deps.sh test
 
-run: deps
+run: run-deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVXCHECK_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	./scripts/demo.sh $(RELEASE_BUILD)/tools/cli/vxcheck data/sample.dat
 
 build: deps
-	cmake -S . -B $(BUILD) -DVXCHECK_MEMCHECK=ON
+	cmake -S . -B $(BUILD) -DVXCHECK_MEMCHECK=ON -DVXCHECK_WERROR=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DVXCHECK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(ASAN_BUILD) -DVXCHECK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DVXCHECK_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 build-coverage: deps
-	cmake -S . -B $(COVERAGE_BUILD) -DVXCHECK_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(COVERAGE_BUILD) -DVXCHECK_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug -DVXCHECK_WERROR=ON
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
 
 # The libFuzzer targets of fuzz/, with clang, AddressSanitizer and UBSan.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DVXCHECK_BUILD_FUZZ=ON \
-	  -DVXCHECK_SANITIZE=ON -DVXCHECK_BUILD_TESTS=OFF -DVXCHECK_INSTALL=OFF
+	  -DVXCHECK_SANITIZE=ON -DVXCHECK_BUILD_TESTS=OFF -DVXCHECK_INSTALL=OFF -DVXCHECK_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
+# Warnings are errors in the builds of `make test` (VXCHECK_WERROR), never in a host's build.
 # Every test in a normal build, then under AddressSanitizer + UBSan, then each test program once
 # under valgrind; then the static checks, the coverage floor and each fuzz target for FUZZ_SECONDS.
 test: build build-asan

@@ -3,6 +3,7 @@
 // sample.dat (the sample database) and phreeqc.dat. The program runs in a folder of its own that
 // holds these three files, and a "/" in an argument reads as "_", so that no other file of the
 // machine (a device, a pipe that never ends) can be named.
+#include "arguments.h"
 #include "fuzz_input.h"
 #include "run_cli.h"
 
@@ -37,17 +38,13 @@ class Folder {
     std::filesystem::path m_path;
 };
 
-// Without --json and outside --help and --version, nothing is checked; with --json the answer is
-// one line: every byte below 0x20 or above 0x7E is written as an escape.
+// The JSON check follows the options as the program parsed them: a "--json" that stands after the
+// command is a word of the command, not the flag. Without the flag, or with --help or --version,
+// nothing is checked; with it the answer is one line: every byte below 0x20 or above 0x7E is
+// written as an escape.
 void CheckJson(const std::vector<std::string>& args, const std::string& out) {
-    bool json = false;
-    for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h" || arg == "--version") {
-            return;
-        }
-        json = json || arg == "--json";
-    }
-    if (!json) {
+    const vxcheck::cli::Invocation invocation = vxcheck::cli::ParseArguments(args).invocation;
+    if (!invocation.json || invocation.help || invocation.version) {
         return;
     }
     Expect(!out.empty() && out.back() == '\n', "a JSON answer ends with a line feed");

@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:?usage: $0 FUZZ_BUILD_DIR SECONDS [TARGET...]}" && pwd)"
 seconds="${2:?usage: $0 FUZZ_BUILD_DIR SECONDS [TARGET...]}"
 shift 2
-shared="${VXCHECK_DATA_DIR:-$root/data}"
+data="${VXCHECK_DATA_DIR:-$root/data}"
 work="$build/fuzz-work"
 
 targets=("$@")
@@ -25,7 +25,7 @@ fi
 make_seeds() {
   local seeds="$1" most="$2"
   rm -rf "$seeds" && mkdir -p "$seeds"
-  for file in "$shared"/databases/*.dat "$shared"/examples/*.pqi; do
+  for file in "$data"/databases/*.dat "$data"/examples/*.pqi; do
     awk -v out="$seeds/$(basename "$file")" -v most="$most" '
       function start() { close(name); name = sprintf("%s.%04d", out, ++piece); lines = 0 }
       BEGIN { start() }
@@ -45,7 +45,7 @@ make_cli_seeds() {
     # shellcheck disable=SC2086 # one argument a line
     printf '%s\n' ${line//data\/sample.dat/sample.dat} >"$seeds/command.$count"
   done < <(sed -n 's/^\$ vxcheck \([^|]*\).*/\1/p' "$root/docs/cli.md")
-  for file in "$shared"/databases/*.dat; do
+  for file in "$data"/databases/*.dat; do
     { printf -- '--db\ninput.dat\n--json\nfind\naqueous\n--mode\nand\nCa\nC\n\n'; head -n 200 "$file"; } \
       >"$seeds/$(basename "$file")"
   done

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing vxcheck needs, when they are missing.
+# Installs the Debian packages that vxcheck needs, when they are missing.
+# Usage: scripts/install-deps.sh run    what building the library and the program needs (make run)
+#        scripts/install-deps.sh test   that, and what every test and quality check needs (make test)
 set -euo pipefail
 
-# Build and unit tests; then the quality checks of `make test`: libFuzzer and the sanitizers
-# (clang), coverage (gcovr), memcheck (valgrind) and the static checks; the language server's
-# JSON library and Neovim, the editor that tests it.
-packages=(cmake make g++ pkgconf libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev gcovr valgrind cppcheck clang-tidy clang-format nlohmann-json3-dev
-  neovim)
+# Building: the compiler and CMake; the language server's JSON library, built into the program.
+run_packages=(cmake make g++ nlohmann-json3-dev)
+# Testing: the unit tests and benchmarks, pkg-config for the package test; then the quality
+# checks of `make test`: libFuzzer and the sanitizers (clang), coverage (gcovr), memcheck
+# (valgrind) and the static checks; and Neovim, the editor that tests the language server.
+test_packages=(pkgconf libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr
+  valgrind cppcheck clang-tidy clang-format neovim)
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2 && exit 2 ;;
+esac
+
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

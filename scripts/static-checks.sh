@@ -20,7 +20,7 @@ run-clang-tidy -quiet -j "$jobs" -p "$build" "^$root/(src|tools|fuzz)/" >"$build
   status=1
 }
 
-# passedByValue: the published interface takes every string and list by value (as in .clang-tidy).
+# passedByValue: the public classes take every string and list by value, as hosts call them (.clang-tidy).
 # useStlAlgorithm: a plain loop over a table or a node's children reads as well as an algorithm.
 echo "cppcheck: src/, tools/ and fuzz/"
 cppcheck --project="$build/compile_commands.json" --file-filter="$root/src/*" --file-filter="$root/tools/*" \

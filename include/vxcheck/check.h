@@ -3,6 +3,8 @@
 #pragma once
 
 #include <vxcheck/db_reader.h>
+#include <vxcheck/export.h>
+#include <vxcheck/identifier_definitions.h>
 #include <vxcheck/identifiers.h>
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/word_list.h>
@@ -11,7 +13,7 @@
 
 class Cvx_KwTree;
 
-class Cvx_Check {
+class VXCHECK_API Cvx_Check {
   public:
     // Builds the fixed vocabulary: keywords, keyword index, identifiers and BASIC words.
     Cvx_Check();

@@ -1,6 +1,7 @@
 // Cvx_DbReader: hands a PHREEQC database file out word by word and statement by statement.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 
 #include <cstdio>
@@ -9,7 +10,7 @@ class Cvx_Check;
 
 // Reads one file front to back, one byte at a time, with no look-ahead visible to its callers.
 // A carriage return directly followed by a line feed reads as the line feed; byte 26 ends the file.
-class Cvx_DbReader {
+class VXCHECK_API Cvx_DbReader {
   public:
     Cvx_DbReader() = default;
     Cvx_DbReader(const Cvx_DbReader&) = default;

@@ -1,8 +1,9 @@
-// Cvx_KwIdentifiers and its 27 identifier definitions: the "-" options of each keyword family,
-// which of them are offered, and the block readers, collectors and species searches that run on
-// a definition.
+// Cvx_KwIdentifiers: the "-" options of a keyword family, which of them are offered, and the
+// block readers, collectors and species searches that run on a definition. Its 27 definitions
+// are in identifier_definitions.h.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/word_list.h>
 
@@ -20,7 +21,7 @@ struct Cvx_SpeciesEntry {
 
 // The identifier definition of one keyword family. Definitions are plain members of the checker
 // and are never deleted through a base pointer.
-class Cvx_KwIdentifiers {
+class VXCHECK_API Cvx_KwIdentifiers {
   public:
     Cvx_KwIdentifiers() = default;
     Cvx_KwIdentifiers(const Cvx_KwIdentifiers&) = default;
@@ -83,45 +84,3 @@ class Cvx_KwIdentifiers {
     unsigned char filled = 0;
     unsigned char speciesCacheBuilt = 0;
 };
-
-// Declares one identifier definition: a constructor, a destructor and its own FillIdentifiers.
-// Name is a class name, which cannot stand in parentheses.
-// NOLINTBEGIN(bugprone-macro-parentheses)
-#define CVX_KW_IDENTIFIER_DEFINITION(Name)                                                         \
-    class Name : public Cvx_KwIdentifiers {                                                        \
-      public:                                                                                      \
-        Name();                                                                                    \
-        Name(const Name&) = default;                                                               \
-        Name& operator=(const Name&) = default;                                                    \
-        ~Name();                                                                                   \
-        void FillIdentifiers() override;                                                           \
-    }
-// NOLINTEND(bugprone-macro-parentheses)
-
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionMasterSpecies);      // 1
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionSpecies);            // 2
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolution);                   // 3
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwPhases);                     // 4
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolutionSpread);             // 5
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwEquilibriumPhases);          // 6
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwExchange);                   // 7
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwGasPhase);                   // 8
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwKinetics);                   // 9
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSolidSolutions);             // 10
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSurface);                    // 11
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwPrint);                      // 12
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSelectedOutput);             // 13
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwUserPrint);                  // 14
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwUserPunch);                  // 15
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwExchangeSpecies);            // 16
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwPitzer);                     // 17
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwRates);                      // 18
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSurfaceSpecies);             // 19
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwCalculateValues);            // 20
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwIsotopes);                   // 21
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwKnobs);                      // 22
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwLlnlAqueousModelParameters); // 23
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwDatablock);                  // 24
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwReactiveTransport);          // 25
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwExchangeMasterSpecies);      // 26
-CVX_KW_IDENTIFIER_DEFINITION(Cvx_KwSurfaceMasterSpecies);       // 27

@@ -2,6 +2,7 @@
 // shows in its tree control, and one node of it with its help and double-click texts.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/tree_ctrl.h>
 #include <vxcheck/platform/tree_view.h>
@@ -10,7 +11,7 @@ class Cvx_Check;
 
 // One node: a group (kind 0), keyword (1), identifier (2), or a node only constructed (-1). A node
 // owns neither its child nor its sibling; the tree does.
-class Cvx_KwTreeNode {
+class VXCHECK_API Cvx_KwTreeNode {
   public:
     // Empty text, kind -1, no links.
     Cvx_KwTreeNode();
@@ -33,7 +34,7 @@ class Cvx_KwTreeNode {
 
 // The tree: an embedded root "List of Keywords" (kind -1) and the nodes under it, which it owns
 // and frees in Clear and when it is destroyed.
-class Cvx_KwTree {
+class VXCHECK_API Cvx_KwTree {
   public:
     // A tree with only its root, bound to no checker.
     Cvx_KwTree();

@@ -2,6 +2,7 @@
 // thread. The loader runs it with the library's own module record.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/afx_module.h>
 #include <vxcheck/platform/win_types.h>
 
@@ -10,6 +11,7 @@ namespace vxcheck {
 // At DLL_PROCESS_ATTACH registers the library of instance with the framework under record:
 // 1, or 0 when the framework refuses the record (nothing is registered then). At
 // DLL_PROCESS_DETACH unregisters it: 1. Any other reason does nothing: 1.
-BOOL ExtensionLibraryEntry(AFX_EXTENSION_MODULE& record, HINSTANCE instance, DWORD reason);
+VXCHECK_API BOOL ExtensionLibraryEntry(AFX_EXTENSION_MODULE& record, HINSTANCE instance,
+                                       DWORD reason);
 
 } // namespace vxcheck

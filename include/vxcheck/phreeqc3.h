@@ -3,6 +3,7 @@
 // checker's reader collect the names of files written for PHREEQC 3.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 
 #include <span>
@@ -33,26 +34,26 @@ struct Phreeqc3BasicWord {
 };
 
 // The 112 keyword spellings in PHREEQC's table order (80 distinct blocks).
-std::span<const Phreeqc3Keyword> Phreeqc3Keywords();
+VXCHECK_API std::span<const Phreeqc3Keyword> Phreeqc3Keywords();
 // The 219 BASIC tokens in PHREEQC's table order.
-std::span<const Phreeqc3BasicWord> Phreeqc3BasicWords();
+VXCHECK_API std::span<const Phreeqc3BasicWord> Phreeqc3BasicWords();
 
 // The block that a keyword spelling opens, letters compared without regard to case, or "".
-std::string_view Phreeqc3BlockOf(std::string_view spelling);
+VXCHECK_API std::string_view Phreeqc3BlockOf(std::string_view spelling);
 // The options of a block (a block name as Phreeqc3BlockOf gives it), or an empty span when the
 // block takes none or is no block.
-std::span<const std::string_view> Phreeqc3OptionsOf(std::string_view block);
+VXCHECK_API std::span<const std::string_view> Phreeqc3OptionsOf(std::string_view block);
 
 // The text that the checker's ReadDatabase reads in place of a PHREEQC 3 database: the blocks
 // of the seven kinds it collects names from, one statement per line, comments dropped, blocks of
 // every other keyword (PHREEQC 3's included) dropped, options written without their "-" given
 // one, and stoichiometric coefficients before the names dropped. fileBytes is the whole file as
 // stored (carriage returns and byte 26 included).
-std::string Phreeqc3View(const std::string& fileBytes);
+VXCHECK_API std::string Phreeqc3View(const std::string& fileBytes);
 
 // Reads the database at path through its PHREEQC 3 view with checker.ReadDatabase. Returns true
 // when the view was read; false when the file could not be opened or the view could not be
 // handed over, and the checker then ends its read as for a file it cannot open.
-bool ReadDatabasePhreeqc3(Cvx_Check& checker, const CString& path);
+VXCHECK_API bool ReadDatabasePhreeqc3(Cvx_Check& checker, const CString& path);
 
 } // namespace vxcheck

@@ -15,6 +15,7 @@
 
 #include <vxcheck/word_list.h>
 #include <vxcheck/identifiers.h>
+#include <vxcheck/identifier_definitions.h>
 #include <vxcheck/db_reader.h>
 #include <vxcheck/check.h>
 #include <vxcheck/kw_tree.h>

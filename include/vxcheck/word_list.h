@@ -2,13 +2,14 @@
 // (Cvx_WordIndex) and its cached sorted, companion and listed views.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 
 #include <vector>
 
 // One node of the prefix index. Slot s of children leads to the next character whose folded
 // code is 0x20 + s.
-struct Cvx_WordIndexNode {
+struct VXCHECK_API Cvx_WordIndexNode {
     static constexpr int kSlots = 65;       // folded codes 0x20 (blank) to 0x60 (grave accent)
     static constexpr int kFirstCode = 0x20; // folded code of slot 0
 
@@ -21,7 +22,7 @@ struct Cvx_WordIndexNode {
 
 // The prefix index over a word list: a tree of nodes with 65 direct child slots each. It owns
 // its nodes; a copy owns nodes of its own with the same content.
-class Cvx_WordIndex {
+class VXCHECK_API Cvx_WordIndex {
   public:
     Cvx_WordIndex();
     Cvx_WordIndex(const Cvx_WordIndex& other);
@@ -52,7 +53,7 @@ class Cvx_WordIndex {
 };
 
 // Words in insertion order, with optional companions and flags, a prefix index and cached views.
-class Cvx_WordList {
+class VXCHECK_API Cvx_WordList {
   public:
     Cvx_WordList() = default;
 

@@ -2,6 +2,7 @@
 // that get flag 0, and its plain items, appended as written with their own flags.
 #pragma once
 
+#include <cstddef>
 #include <span>
 
 struct Cvx_PlainItem {
@@ -15,6 +16,21 @@ struct Cvx_IdentifierTable {
     std::span<const Cvx_PlainItem> plain; // appended after the names
     bool flagged;                         // false: no flags at all, every item listed
 };
+
+// The items a table appends, and how many of them get flag 1 (all of them without flags).
+constexpr std::size_t Items(const Cvx_IdentifierTable& table) {
+    return table.names.size() + (table.flagged ? table.plain.size() : 0);
+}
+constexpr std::size_t Listed(const Cvx_IdentifierTable& table) {
+    if (!table.flagged) {
+        return table.names.size();
+    }
+    std::size_t listed = table.names.size() - table.unlisted.size();
+    for (const Cvx_PlainItem& item : table.plain) {
+        listed += item.flag == 1 ? 1 : 0;
+    }
+    return listed;
+}
 
 extern const Cvx_IdentifierTable kSolutionSpeciesTable;            // 2
 extern const Cvx_IdentifierTable kSolutionTable;                   // 3

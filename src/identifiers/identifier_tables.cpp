@@ -473,38 +473,67 @@ constexpr int kReactiveTransportUnlisted[] = {0, 1, 4};
 
 } // namespace
 
-const Cvx_IdentifierTable kSolutionSpeciesTable = {
+constexpr Cvx_IdentifierTable kSolutionSpeciesTable = {
     kSolutionSpeciesNames, kSolutionSpeciesUnlisted, {}, true};
-const Cvx_IdentifierTable kSolutionTable = {kSolutionNames, kSolutionUnlisted, kSolutionPlain,
-                                            true};
-const Cvx_IdentifierTable kPhasesTable = {kPhasesNames, {}, {}, false};
-const Cvx_IdentifierTable kSolutionSpreadTable = {
+constexpr Cvx_IdentifierTable kSolutionTable = {kSolutionNames, kSolutionUnlisted, kSolutionPlain,
+                                                true};
+constexpr Cvx_IdentifierTable kPhasesTable = {kPhasesNames, {}, {}, false};
+constexpr Cvx_IdentifierTable kSolutionSpreadTable = {
     kSolutionSpreadNames, kSolutionSpreadUnlisted, {}, true};
-const Cvx_IdentifierTable kEquilibriumPhasesTable = {
+constexpr Cvx_IdentifierTable kEquilibriumPhasesTable = {
     kEquilibriumPhasesNames, kEquilibriumPhasesUnlisted, kEquilibriumPhasesPlain, true};
-const Cvx_IdentifierTable kExchangeTable = {kExchangeNames, kExchangeUnlisted, kExchangePlain,
-                                            true};
-const Cvx_IdentifierTable kGasPhaseTable = {kGasPhaseNames, kGasPhaseUnlisted, {}, true};
-const Cvx_IdentifierTable kKineticsTable = {kKineticsNames, kKineticsUnlisted, {}, true};
-const Cvx_IdentifierTable kSolidSolutionsTable = {
+constexpr Cvx_IdentifierTable kExchangeTable = {kExchangeNames, kExchangeUnlisted, kExchangePlain,
+                                                true};
+constexpr Cvx_IdentifierTable kGasPhaseTable = {kGasPhaseNames, kGasPhaseUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kKineticsTable = {kKineticsNames, kKineticsUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kSolidSolutionsTable = {
     kSolidSolutionsNames, kSolidSolutionsUnlisted, {}, true};
-const Cvx_IdentifierTable kSurfaceTable = {kSurfaceNames, kSurfaceUnlisted, kSurfacePlain, true};
-const Cvx_IdentifierTable kPrintTable = {kPrintNames, kPrintUnlisted, {}, true};
-const Cvx_IdentifierTable kSelectedOutputTable = {
+constexpr Cvx_IdentifierTable kSurfaceTable = {kSurfaceNames, kSurfaceUnlisted, kSurfacePlain,
+                                               true};
+constexpr Cvx_IdentifierTable kPrintTable = {kPrintNames, kPrintUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kSelectedOutputTable = {
     kSelectedOutputNames, kSelectedOutputUnlisted, {}, true};
-const Cvx_IdentifierTable kUserPrintTable = {kUserPrintNames, {}, {}, true};
-const Cvx_IdentifierTable kUserPunchTable = {kUserPunchNames, kUserPunchUnlisted, {}, true};
-const Cvx_IdentifierTable kExchangeSpeciesTable = {
+constexpr Cvx_IdentifierTable kUserPrintTable = {kUserPrintNames, {}, {}, true};
+constexpr Cvx_IdentifierTable kUserPunchTable = {kUserPunchNames, kUserPunchUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kExchangeSpeciesTable = {
     kExchangeSpeciesNames, kExchangeSpeciesUnlisted, {}, true};
-const Cvx_IdentifierTable kPitzerTable = {kPitzerNames, kPitzerUnlisted, {}, true};
-const Cvx_IdentifierTable kRatesTable = {kRatesNames, {}, {}, true};
-const Cvx_IdentifierTable kSurfaceSpeciesTable = {
+constexpr Cvx_IdentifierTable kPitzerTable = {kPitzerNames, kPitzerUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kRatesTable = {kRatesNames, {}, {}, true};
+constexpr Cvx_IdentifierTable kSurfaceSpeciesTable = {
     kSurfaceSpeciesNames, kSurfaceSpeciesUnlisted, {}, true};
-const Cvx_IdentifierTable kCalculateValuesTable = {kCalculateValuesNames, {}, {}, true};
-const Cvx_IdentifierTable kIsotopesTable = {kIsotopesNames, kIsotopesUnlisted, {}, true};
-const Cvx_IdentifierTable kKnobsTable = {kKnobsNames, kKnobsUnlisted, {}, true};
-const Cvx_IdentifierTable kLlnlAqueousModelParametersTable = {
+constexpr Cvx_IdentifierTable kCalculateValuesTable = {kCalculateValuesNames, {}, {}, true};
+constexpr Cvx_IdentifierTable kIsotopesTable = {kIsotopesNames, kIsotopesUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kKnobsTable = {kKnobsNames, kKnobsUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kLlnlAqueousModelParametersTable = {
     kLlnlAqueousModelParametersNames, kLlnlAqueousModelParametersUnlisted, {}, true};
-const Cvx_IdentifierTable kDatablockTable = {kDatablockNames, kDatablockUnlisted, {}, true};
-const Cvx_IdentifierTable kReactiveTransportTable = {
+constexpr Cvx_IdentifierTable kDatablockTable = {kDatablockNames, kDatablockUnlisted, {}, true};
+constexpr Cvx_IdentifierTable kReactiveTransportTable = {
     kReactiveTransportNames, kReactiveTransportUnlisted, {}, true};
+
+// Every table fills its definition with this many items, this many of them listed: a row added or
+// dropped by mistake stops the build.
+static_assert(Items(kSolutionSpeciesTable) == 22 && Listed(kSolutionSpeciesTable) == 15);
+static_assert(Items(kSolutionTable) == 14 && Listed(kSolutionTable) == 8);
+static_assert(Items(kPhasesTable) == 12 && Listed(kPhasesTable) == 12);
+static_assert(Items(kSolutionSpreadTable) == 14 && Listed(kSolutionSpreadTable) == 9);
+static_assert(Items(kEquilibriumPhasesTable) == 5 && Listed(kEquilibriumPhasesTable) == 2);
+static_assert(Items(kExchangeTable) == 9 && Listed(kExchangeTable) == 3);
+static_assert(Items(kGasPhaseTable) == 10 && Listed(kGasPhaseTable) == 7);
+static_assert(Items(kKineticsTable) == 17 && Listed(kKineticsTable) == 13);
+static_assert(Items(kSolidSolutionsTable) == 22 && Listed(kSolidSolutionsTable) == 16);
+static_assert(Items(kSurfaceTable) == 20 && Listed(kSurfaceTable) == 10);
+static_assert(Items(kPrintTable) == 40 && Listed(kPrintTable) == 26);
+static_assert(Items(kSelectedOutputTable) == 49 && Listed(kSelectedOutputTable) == 30);
+static_assert(Items(kUserPrintTable) == 2 && Listed(kUserPrintTable) == 2);
+static_assert(Items(kUserPunchTable) == 4 && Listed(kUserPunchTable) == 3);
+static_assert(Items(kExchangeSpeciesTable) == 19 && Listed(kExchangeSpeciesTable) == 11);
+static_assert(Items(kPitzerTable) == 18 && Listed(kPitzerTable) == 14);
+static_assert(Items(kRatesTable) == 2 && Listed(kRatesTable) == 2);
+static_assert(Items(kSurfaceSpeciesTable) == 18 && Listed(kSurfaceSpeciesTable) == 9);
+static_assert(Items(kCalculateValuesTable) == 3 && Listed(kCalculateValuesTable) == 3);
+static_assert(Items(kIsotopesTable) == 2 && Listed(kIsotopesTable) == 1);
+static_assert(Items(kKnobsTable) == 16 && Listed(kKnobsTable) == 15);
+static_assert(Items(kLlnlAqueousModelParametersTable) == 13 &&
+              Listed(kLlnlAqueousModelParametersTable) == 5);
+static_assert(Items(kDatablockTable) == 6 && Listed(kDatablockTable) == 5);
+static_assert(Items(kReactiveTransportTable) == 5 && Listed(kReactiveTransportTable) == 2);

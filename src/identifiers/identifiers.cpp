@@ -1,5 +1,6 @@
 // Cvx_KwIdentifiers: filling a definition from its table, and its two identifier views. Each of
 // the 27 definitions only names its table.
+#include <vxcheck/identifier_definitions.h>
 #include <vxcheck/identifiers.h>
 
 #include "identifier_table.h"

@@ -3,6 +3,7 @@
 #include <vxcheck/platform/mbstring.h>
 #include <vxcheck/platform/tree_view.h>
 
+#include "tree_view_filter.h"
 #include "window_object.h"
 
 #include <cstring>

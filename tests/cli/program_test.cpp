@@ -43,25 +43,17 @@ ProgramRun RunProgram(const std::string& arguments) {
 
 } // namespace
 
-TEST(Program, AnswersOnStandardOutput) {
-    const ProgramRun run = RunProgram(std::string("--json --db '") + VXCHECK_SAMPLE_DATABASE +
-                                      "' find minerals --mode inc Ca C");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "[\"Aragonite\",\"Calcite\"]\n");
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(RunProgram("check ''").out, "-1\n");
-}
+// main hands RunCli's answer, remarks and status to the shell; what they say is run_cli_test's.
+TEST(Program, StreamsAndExitStatusesReachTheShell) {
+    const ProgramRun answer = RunProgram(std::string("--json --db '") + VXCHECK_SAMPLE_DATABASE +
+                                         "' find minerals --mode inc Ca C");
+    EXPECT_EQ(answer.status, 0);
+    EXPECT_EQ(answer.out, "[\"Aragonite\",\"Calcite\"]\n");
+    EXPECT_EQ(answer.err, "");
 
-TEST(Program, ExitStatusesReachTheShell) {
     const ProgramRun missing = RunProgram("--db /no/such.dat keywords");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, "vxcheck: cannot open database '/no/such.dat'\n");
-
-    const ProgramRun usage = RunProgram("--db");
-    EXPECT_EQ(usage.status, 2);
-    EXPECT_EQ(usage.out, "");
-    EXPECT_EQ(usage.err, "vxcheck: missing PATH after '--db'\n"
-                         "usage: vxcheck [--db PATH]... [--phreeqc3] [--json] COMMAND [ARG...]\n"
-                         "Try 'vxcheck --help' for more information.\n");
+    EXPECT_EQ(RunProgram("--db").status, 2);
 }

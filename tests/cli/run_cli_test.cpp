@@ -1,5 +1,6 @@
-// vxcheck on data/sample.dat: every command in both forms, with answers worked out from the
-// file by hand; and every way a run can fail.
+// vxcheck on data/sample.dat: every command and every name set in both forms, with answers worked
+// out from the file by hand (the search modes themselves are species_test's); and every way a run
+// can fail.
 #include "cli_run.h"
 
 #include <vxcheck/check.h>
@@ -52,7 +53,6 @@ const Case kSampleCases[] = {
     {{"identifiers", "title"}, {}},
     {{"identifiers", "pure_phase"}, {}},
     {{"find", "aqueous", "ca"}, {"Ca+2", "CaCO3", "CaOH+", "CaSO4"}},
-    {{"find", "aqueous", "Zz"}, {}},
     {{"find", "phases", "C"}, {"Aragonite", "Calcite", "CH4(g)", "CO2(g)", "Dolomite", "Siderite"}},
     {{"find", "minerals", "C"}, {"Aragonite", "Calcite", "Dolomite", "Siderite"}},
     {{"find", "gases", "C"}, {"CH4(g)", "CO2(g)"}},
@@ -60,15 +60,12 @@ const Case kSampleCases[] = {
     {{"find", "surface", "Ca"}, {"Hfo_wOCa+"}},
     {{"find", "aqueous", "--mode", "con", "CO3"}, {"CaCO3", "CO3-2", "HCO3-", "MgCO3"}},
     {{"find", "aqueous", "--mode", "con", "--", "-2"}, {"CO3-2", "SO4-2"}},
-    {{"find", "aqueous", "--mode", "con"}, {}},
     {{"find", "aqueous", "--mode", "and", "Ca", "C"}, {"CaCO3"}},
-    {{"find", "aqueous", "--mode", "or", "Na", "K"}, {"K+", "Na+", "NaSO4-"}},
     {{"find", "phases", "--mode", "inc", "Fe"},
      {"Fe(OH)3(a)", "Goethite", "H2(g)", "H2O(g)", "O2(g)"}},
     {{"find", "minerals", "--mode", "inc", "Ca", "C"}, {"Aragonite", "Calcite"}},
     {{"find", "gases", "--mode", "INC", "C"}, {"CH4(g)", "CO2(g)", "H2(g)", "H2O(g)", "O2(g)"}},
     {{"find", "exchange", "--mode", "con", ""}, {"CaX2", "HX", "KX", "MgX2", "NaX", "X-"}},
-    {{"find", "exchange", "--mode", "inc", "Na"}, {"HX", "NaX", "X-"}},
     {{"find", "surface", "--mode", "con", "wO"}, {"Hfo_wO-", "Hfo_wOCa+", "Hfo_wOH", "Hfo_wOH2+"}},
 };
 
@@ -134,12 +131,11 @@ TEST(RunCli, VocabularyListsAreTheCheckersOwn) {
         EXPECT_EQ(RunVxcheck({command}).out, Lines(words));
         EXPECT_EQ(RunVxcheck({"--json", command}).out, Json(words));
     }
-    EXPECT_EQ(checker.GetKeywords().size(), 65u);
-    EXPECT_EQ(checker.GetIdentifier().size(), 225u);
-    EXPECT_EQ(checker.GetBasic().size(), 162u);
 }
 
-TEST(RunCli, TreeShowsGroupsKeywordsAndIdentifiers) {
+// The tree's groups and order are kwtree_test's, its two forms output_test's: here, that the
+// command hands the checker's whole tree over.
+TEST(RunCli, TreeShowsTheCheckersWholeTree) {
     const CliRun text = RunVxcheck({"tree"});
     ASSERT_EQ(text.status, 0);
     Words lines;
@@ -148,30 +144,10 @@ TEST(RunCli, TreeShowsGroupsKeywordsAndIdentifiers) {
         lines.push_back(line);
     }
     ASSERT_EQ(lines.size(), 271u); // the root, 7 groups, 40 keywords, 223 identifiers
-    Words groups;
-    int keywords = 0;
-    for (const std::string& line : lines) {
-        const std::size_t indent = line.find_first_not_of(' ');
-        if (indent == 2) {
-            groups.push_back(line.substr(2));
-        }
-        keywords += indent == 4;
-    }
-    EXPECT_EQ(keywords, 40);
-    EXPECT_EQ(groups,
-              (Words{"Solution Definition", "Geochemical Model", "Output",
-                     "Chemical/physical (re)action", "Database", "Advanced", "Miscellaneous"}));
     EXPECT_EQ(
         Words(lines.begin(), lines.begin() + 4),
         (Words{"List of Keywords", "  Solution Definition", "    Solution", "      -density"}));
-
-    const std::string json = RunVxcheck({"--json", "tree"}).out;
-    EXPECT_TRUE(json.starts_with(R"({"name":"List of Keywords","kind":-1,"children":[)"
-                                 R"({"name":"Solution Definition","kind":0,"children":[)"
-                                 R"({"name":"Solution","kind":1,"children":[)"
-                                 R"({"name":"-density","kind":2,"children":[]},)"));
-    EXPECT_TRUE(json.ends_with(R"({"name":"Title","kind":1,"children":[]}]}]})"
-                               "\n"));
+    EXPECT_TRUE(RunVxcheck({"--json", "tree"}).out.starts_with(R"({"name":"List of Keywords")"));
 }
 
 TEST(RunCli, UsageErrorsExitWithTwo) {

@@ -1,4 +1,4 @@
-// The host header compiles on its own and gives a working checker.
+// The host header gives a working checker.
 #include <vxcheck/vxcheck.h>
 
 #include <gtest/gtest.h>

@@ -2,6 +2,8 @@
 #include <vxcheck/check.h>
 #include <vxcheck/kw_tree.h>
 
+#include "platform/tree_view_filter.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>

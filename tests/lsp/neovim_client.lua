@@ -1,4 +1,4 @@
--- A real client: Neovim runs headless, starts the server, opens shared examples and checks the
+-- A real client: Neovim runs headless, starts the server, opens shipped examples and checks the
 -- answers to completion, hover and documentSymbol at chosen positions. Exits 0 when all hold.
 -- VXCHECK_SERVER is the server command (words separated by blanks), VXCHECK_DATA_DIR the folder
 -- with the examples and databases.
@@ -25,18 +25,18 @@ local function hover_text(result)
 end
 
 local function run()
-  local shared = assert(os.getenv("VXCHECK_DATA_DIR"), "VXCHECK_DATA_DIR is not set")
+  local data = assert(os.getenv("VXCHECK_DATA_DIR"), "VXCHECK_DATA_DIR is not set")
   local command = vim.split(assert(os.getenv("VXCHECK_SERVER"), "VXCHECK_SERVER is not set"), " ")
   local client_id = vim.lsp.start_client({
     name = "vxcheck",
     cmd = command,
-    root_dir = shared .. "/examples",
-    init_options = { database = shared .. "/databases/phreeqc.dat" },
+    root_dir = data .. "/examples",
+    init_options = { database = data .. "/databases/phreeqc.dat" },
   })
   assert(client_id, "the server did not start")
 
   local function open(name)
-    vim.cmd("edit " .. shared .. "/examples/" .. name)
+    vim.cmd("edit " .. data .. "/examples/" .. name)
     local buffer = vim.api.nvim_get_current_buf()
     vim.lsp.buf_attach_client(buffer, client_id)
     return buffer

@@ -12,7 +12,7 @@
 
 namespace {
 
-// The rows of a tab-separated list under the shared phreeqc3 folder, without its heading.
+// The rows of a tab-separated list of data/phreeqc3, without its heading.
 std::vector<std::vector<std::string>> ReadRows(const std::string& name) {
     std::ifstream file(std::string(VXCHECK_DATA_DIR) + "/phreeqc3/" + name);
     EXPECT_TRUE(file) << name;

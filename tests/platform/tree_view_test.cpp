@@ -3,6 +3,8 @@
 #include <vxcheck/platform/tree_view.h>
 #include <vxcheck/platform/window.h>
 
+#include "platform/tree_view_filter.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,7 +20,10 @@ class TreeView : public ::testing::Test {
         std::string texts;
         HTREEITEM item = parent == TVI_ROOT ? control.GetRootItem() : control.GetChildItem(parent);
         for (; item != nullptr; item = control.GetNextSiblingItem(item)) {
-            texts += (texts.empty() ? "" : " ") + std::string(control.GetItemText(item));
+            if (!texts.empty()) {
+                texts += ' ';
+            }
+            texts += std::string(control.GetItemText(item));
         }
         return texts;
     }

@@ -1,9 +1,10 @@
-// The order of a run: the command line is checked whole, then every database path, and only
-// then is anything read.
+// The order of a run: the command line is checked whole, then every database path (a bare file
+// name found nowhere else is the installed database of that name), and only then is anything read.
 #include "run_cli.h"
 
 #include "arguments.h"
 #include "commands.h"
+#include "common/database_path.h"
 #include "help.h"
 #include "output.h"
 
@@ -40,14 +41,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << (invocation.help ? HelpText() : VersionText());
         return kSuccess;
     }
-    for (const std::string& path : invocation.databases) {
-        if (!CanOpen(path)) {
-            err << "vxcheck: cannot open database '" << path << "'\n";
+    std::vector<std::string> paths;
+    for (const std::string& name : invocation.databases) {
+        paths.push_back(tools::ResolveDatabase(name));
+        if (!CanOpen(paths.back())) {
+            err << "vxcheck: cannot open database '" << name << "'\n";
             return kCannotOpen;
         }
     }
     Cvx_Check checker;
-    for (const std::string& path : invocation.databases) {
+    for (const std::string& path : paths) {
         if (!invocation.phreeqc3) {
             checker.ReadDatabase(path.c_str());
         } else if (!ReadDatabasePhreeqc3(checker, path.c_str())) {

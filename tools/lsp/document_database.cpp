@@ -1,6 +1,9 @@
-// A relative DATABASE path is looked up beside the document first and then as given, which is
-// relative to the folder the server runs in, as PHREEQC's own is.
+// A relative DATABASE path is looked up beside the document first, then as given, which is
+// relative to the folder the server runs in, as PHREEQC's own is, and last, for a bare file name,
+// among the databases installed with vxcheck.
 #include "lsp/document_database.h"
+
+#include "common/database_path.h"
 
 #include <filesystem>
 
@@ -89,7 +92,7 @@ DatabaseChoice ChooseDatabase(const Document& document, const Outline& outline,
         if (!name.empty()) {
             choice.source = DatabaseChoice::Source::Keyword;
             choice.keyword = &block;
-            choice.path = name;
+            choice.path = tools::ResolveDatabase(name);
             std::optional<std::string> file = FilePath(document.Uri());
             std::error_code error;
             if (file && fs::path(name).is_relative()) {

@@ -2,6 +2,8 @@
 // "Hfo_wOH2+"), and the element and charge balance of a reaction.
 #pragma once
 
+#include <vxcheck/export.h>
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,7 +24,7 @@ struct FormulaContent {
 };
 
 // The content of one formula; nullopt when PHREEQC could not read it.
-std::optional<FormulaContent> ParseFormula(std::string_view formula);
+VXCHECK_API std::optional<FormulaContent> ParseFormula(std::string_view formula);
 
 // One species of a reaction with its coefficient; [begin, end) are its bytes in the equation.
 struct ReactionTerm {
@@ -46,11 +48,12 @@ struct ReactionError {
 
 // Reads "Ca+2 + CO3-2 = CaCO3" (coefficients such as "2H2O" or "0.5 O2" allowed); error is
 // filled and nullopt returned when the equation is not one PHREEQC reads.
-std::optional<Reaction> ParseReaction(std::string_view equation, ReactionError* error = nullptr);
+VXCHECK_API std::optional<Reaction> ParseReaction(std::string_view equation,
+                                                  ReactionError* error = nullptr);
 
 // What a reaction leaves unbalanced, as PHREEQC checks it: "" when it balances, else the
 // elements and charge that the right side has more than the left, such as "H -2, O -1" or
 // "charge 2".
-std::string ReactionImbalance(const Reaction& reaction);
+VXCHECK_API std::string ReactionImbalance(const Reaction& reaction);
 
 } // namespace vxcheck

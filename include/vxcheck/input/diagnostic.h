@@ -1,6 +1,8 @@
 // A finding about a PHREEQC input: where it is, how serious, a stable code and a message.
 #pragma once
 
+#include <vxcheck/export.h>
+
 #include <cstddef>
 #include <string>
 
@@ -27,6 +29,6 @@ struct Diagnostic {
 };
 
 // "error" or "warning".
-const char* SeverityName(Severity severity);
+VXCHECK_API const char* SeverityName(Severity severity);
 
 } // namespace vxcheck

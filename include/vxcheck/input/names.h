@@ -3,6 +3,8 @@
 // first, then the input's blocks); a later definition of a name replaces the earlier one.
 #pragma once
 
+#include <vxcheck/export.h>
+
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -34,7 +36,7 @@ struct NameOrigin {
 };
 
 struct NameEntry {
-    std::string name;    // as defined
+    std::string name; // as defined
     NameKind kind = NameKind::Element;
     NameOrigin origin;
     std::string formula;  // a phase's formula, an element's master species; else empty
@@ -43,13 +45,13 @@ struct NameEntry {
 
 // A statement of a block, as the input reader classified it, handed to NameTable::Collect.
 struct BlockStatement {
-    std::string_view block;                // lower-case block name, such as "phases"
-    std::string_view option;               // lower-case option name when an option line, else ""
+    std::string_view block;                  // lower-case block name, such as "phases"
+    std::string_view option;                 // lower-case option name when an option line, else ""
     std::span<const std::string_view> words; // the statement's words, the option word included
     NameOrigin origin;
 };
 
-class NameTable {
+class VXCHECK_API NameTable {
   public:
     NameTable();
     ~NameTable();
@@ -85,6 +87,6 @@ class NameTable {
 
 // The names that a database file defines, read from its bytes as stored (CR LF, byte 26 and
 // INCLUDE$ lines as PHREEQC takes them; INCLUDE$ files are looked up beside file).
-NameTable ReadDatabaseNames(std::string_view bytes, const std::string& file);
+VXCHECK_API NameTable ReadDatabaseNames(std::string_view bytes, const std::string& file);
 
 } // namespace vxcheck

@@ -3,6 +3,7 @@
 // them. A library's entry registers at process attach and unregisters at process detach.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/win_types.h>
 
 // Reasons with which the loader calls a library's entry.
@@ -26,18 +27,18 @@ struct AFX_MODULE_STATE {
 };
 
 // The process's module state; never null.
-AFX_MODULE_STATE* AfxGetModuleState();
+VXCHECK_API AFX_MODULE_STATE* AfxGetModuleState();
 
 // Fills the record for the library with instance handle module: TRUE, or FALSE (and the record
 // untouched) when module is null.
-BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE module);
+VXCHECK_API BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE module);
 // Deletes the CDynLinkLibrary objects of the record's library (of every library when all is
 // TRUE) and marks the record uninitialised. Does nothing for an uninitialised record.
-void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL all = FALSE);
+VXCHECK_API void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL all = FALSE);
 
 // A registered extension library: constructing one adds it to the module state's list,
 // destroying it removes it. The framework owns it once made; AfxTermExtensionModule deletes it.
-class CDynLinkLibrary {
+class VXCHECK_API CDynLinkLibrary {
   public:
     // cppcheck-suppress noExplicitConstructor ; implicit, as the framework's
     CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL system = FALSE);

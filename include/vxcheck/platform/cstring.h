@@ -2,13 +2,15 @@
 // name, path and text travels as. They behave as the framework's CStringA and CStringArray.
 #pragma once
 
+#include <vxcheck/export.h>
+
 #include <cstddef>
 #include <string>
 #include <vector>
 
 // An 8-bit string. Every byte, 0x80 to 0xFF included, is kept as it is; no character set is
 // applied. Positions are counted from 0; "not found" is -1.
-class CString {
+class VXCHECK_API CString {
   public:
     CString() = default;
     // cppcheck-suppress noExplicitConstructor
@@ -74,14 +76,14 @@ class CString {
     std::string m_data;
 };
 
-CString operator+(const CString& a, const CString& b);
-CString operator+(const CString& a, const char* b);
-CString operator+(const char* a, const CString& b);
-CString operator+(const CString& a, char b);
-CString operator+(char a, const CString& b);
+VXCHECK_API CString operator+(const CString& a, const CString& b);
+VXCHECK_API CString operator+(const CString& a, const char* b);
+VXCHECK_API CString operator+(const char* a, const CString& b);
+VXCHECK_API CString operator+(const CString& a, char b);
+VXCHECK_API CString operator+(char a, const CString& b);
 
 // A growable array of strings, indexed from 0.
-class CStringArray {
+class VXCHECK_API CStringArray {
   public:
     // Resizes the array to newSize entries; new entries are empty. growBy is accepted and ignored.
     void SetSize(int newSize, int growBy = -1);

@@ -1,6 +1,8 @@
 // The runtime's byte-string comparisons and case folding, as the library uses them.
 #pragma once
 
+#include <vxcheck/export.h>
+
 // Folds one byte to upper case as the "C" locale does: only a to z change.
 constexpr unsigned char FoldToUpper(unsigned char ch) {
     return (ch >= 'a' && ch <= 'z') ? static_cast<unsigned char>(ch - 'a' + 'A') : ch;
@@ -12,6 +14,6 @@ constexpr unsigned char FoldToLower(unsigned char ch) {
 }
 
 // Compares two NUL-terminated byte strings after folding a to z to upper case: < 0, 0 or > 0.
-int _mbsicmp(const unsigned char* a, const unsigned char* b);
+VXCHECK_API int _mbsicmp(const unsigned char* a, const unsigned char* b);
 // Compares two NUL-terminated byte strings byte by byte as unsigned values: < 0, 0 or > 0.
-int _mbscmp(const unsigned char* a, const unsigned char* b);
+VXCHECK_API int _mbscmp(const unsigned char* a, const unsigned char* b);

@@ -2,13 +2,14 @@
 // window.h. Every CTreeCtrl operation sends its tree-view message to m_hWnd.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 #include <vxcheck/platform/tree_view.h>
 #include <vxcheck/platform/win_types.h>
 #include <vxcheck/platform/window.h>
 
 // A window object: owns the window behind m_hWnd and destroys it with itself.
-class CWnd {
+class VXCHECK_API CWnd {
   public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
@@ -23,7 +24,7 @@ class CWnd {
     HWND m_hWnd = nullptr;
 };
 
-class CTreeCtrl : public CWnd {
+class VXCHECK_API CTreeCtrl : public CWnd {
   public:
     // Creates the tree-view window: TRUE, or FALSE when this object already has one.
     virtual BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

@@ -5,8 +5,6 @@
 
 #include <vxcheck/platform/win_types.h>
 
-#include <functional>
-
 using HTREEITEM = struct _TREEITEM*;
 
 constexpr LPCSTR WC_TREEVIEWA = "SysTreeView32";
@@ -91,15 +89,3 @@ constexpr DWORD TVS_FULLROWSELECT = 0x1000;
 constexpr DWORD TVS_NOSCROLL = 0x2000;
 constexpr DWORD TVS_NONEVENHEIGHT = 0x4000;
 constexpr DWORD TVS_NOHSCROLL = 0x8000;
-
-namespace vxcheck {
-
-// Decides whether a tree-view control accepts an insertion: false refuses it, and
-// TVM_INSERTITEMA then answers null. It lets a host (or a test) see how callers cope.
-using TreeViewInsertFilter = std::function<bool(const TVINSERTSTRUCTA& insert)>;
-
-// Gives the tree-view window a filter (an empty one accepts everything again). Returns FALSE
-// when window is no tree-view window.
-BOOL SetTreeViewInsertFilter(HWND window, TreeViewInsertFilter filter);
-
-} // namespace vxcheck

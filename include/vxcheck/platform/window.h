@@ -2,6 +2,7 @@
 // window class is the tree-view control (tree_view.h).
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/win_types.h>
 
 // Window styles.
@@ -15,12 +16,12 @@ constexpr DWORD WS_CHILD = 0x40000000;
 // Creates a window of the class className ("SysTreeView32" is the one known class). Returns its
 // handle, or null for an unknown class. Position, size, parent, menu and instance are kept by no
 // one: the windows are never drawn.
-HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
-                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                     LPVOID param);
+VXCHECK_API HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
+                                 int x, int y, int width, int height, HWND parent, HMENU menu,
+                                 HINSTANCE instance, LPVOID param);
 // Destroys the window and everything it holds: TRUE, or FALSE when window is no window.
-BOOL DestroyWindow(HWND window);
+VXCHECK_API BOOL DestroyWindow(HWND window);
 // TRUE while window is a window that has not been destroyed.
-BOOL IsWindow(HWND window);
+VXCHECK_API BOOL IsWindow(HWND window);
 // Hands a message to the window and returns its answer; 0 when window is no window.
-LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+VXCHECK_API LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,6 @@
-// vxcheck --phreeqc3 on every shared database: what PHREEQC 3 writes is read as PHREEQC 3 means
+// PHREEQC 3 reading of every shipped database: what PHREEQC 3 writes is read as PHREEQC 3 means
 // it, where the built-in reading stops early or takes options and keywords for names.
-#include "cli_run.h"
-
+#include <vxcheck/check.h>
 #include <vxcheck/phreeqc3.h>
 
 #include <gtest/gtest.h>
@@ -9,44 +8,35 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
-using Words = std::vector<std::string>;
-const std::string kDatabases = std::string(VXCHECK_DATA_DIR) + "/databases/";
+using Names = std::vector<CString>;
+const std::string kDatabases = VXCHECK_DATA_DIR "/databases/";
 
-Words List(const Words& args) {
-    const CliRun run = RunVxcheck(args);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    Words lines;
-    std::istringstream in(run.out);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-Words Read(const std::string& database, const std::string& command, bool phreeqc3 = true) {
-    Words args = {"--db", kDatabases + database, command};
+// A checker that has read database through its PHREEQC 3 view, or with the built-in reading.
+std::unique_ptr<Cvx_Check> Read(const std::string& database, bool phreeqc3 = true) {
+    auto checker = std::make_unique<Cvx_Check>();
+    const CString path = (kDatabases + database).c_str();
     if (phreeqc3) {
-        args.insert(args.begin(), "--phreeqc3");
+        EXPECT_TRUE(vxcheck::ReadDatabasePhreeqc3(*checker, path)) << database;
+    } else {
+        checker->ReadDatabase(path);
     }
-    return List(args);
+    return checker;
 }
 
-// Every name of an exchange or surface species set ("con" with an empty text matches all).
-Words AllOf(const std::string& database, const std::string& set, bool phreeqc3 = true) {
-    Words args = {"--db", kDatabases + database, "find", set, "--mode", "con", ""};
-    if (phreeqc3) {
-        args.insert(args.begin(), "--phreeqc3");
-    }
-    return List(args);
+// Every name of the surface species ("con" with an empty text matches all).
+Names Surface(const std::string& database, bool phreeqc3 = true) {
+    return Read(database, phreeqc3)->FindSurfaceSpecies({""}, "con");
 }
 
-bool Holds(const Words& list, const std::string& name) {
-    return std::find(list.begin(), list.end(), name) != list.end();
+bool Holds(const Names& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), CString(name.c_str())) != list.end();
 }
 
 std::string Lower(std::string text) {
@@ -56,9 +46,9 @@ std::string Lower(std::string text) {
 }
 
 // The second word of every statement of a file's MEAN_GAMMAS block: an ion such as Ca+2.
-Words MeanGammasIons(const std::string& database) {
+std::vector<std::string> MeanGammasIons(const std::string& database) {
     std::ifstream file(kDatabases + database);
-    Words ions;
+    std::vector<std::string> ions;
     bool inside = false;
     for (std::string line; std::getline(file, line);) {
         std::istringstream words(line.substr(0, line.find('#')));
@@ -84,32 +74,33 @@ TEST(Phreeqc3Databases, NoPhaseIsAnOptionOrAKeyword) {
         }
         ++read;
         const std::string name = entry.path().filename().string();
-        for (const std::string& phase : Read(name, "phases")) {
-            const std::string lower = Lower(phase);
+        for (const CString& phase : Read(name)->GetPhases()) {
+            const std::string lower = Lower(std::string(phase));
             EXPECT_EQ(std::find(options.begin(), options.end(), lower), options.end())
                 << name << ": " << phase;
-            EXPECT_EQ(vxcheck::Phreeqc3BlockOf(phase), "") << name << ": " << phase;
-            EXPECT_FALSE(phase.starts_with("-")) << name << ": " << phase;
+            EXPECT_EQ(vxcheck::Phreeqc3BlockOf(std::string(phase)), "") << name << ": " << phase;
+            EXPECT_NE(phase.Left(1), "-") << name << ": " << phase;
         }
     }
     EXPECT_EQ(read, 21);
 }
 
 TEST(Phreeqc3Databases, LlnlIsReadWhole) {
-    EXPECT_TRUE(Read("llnl.dat", "phases", false).empty());
-    EXPECT_EQ(Read("llnl.dat", "master-species").size(), 224u);
-    EXPECT_EQ(Read("llnl.dat", "aqueous-species").size(), 1327u);
-    EXPECT_EQ(Read("llnl.dat", "phases").size(), 1214u);
+    EXPECT_TRUE(Read("llnl.dat", false)->GetPhases().empty());
+    const auto llnl = Read("llnl.dat");
+    EXPECT_EQ(llnl->GetMasterSpecies().size(), 224u);
+    EXPECT_EQ(llnl->GetAqueousSpecies().size(), 1327u);
+    EXPECT_EQ(llnl->GetPhases().size(), 1214u);
     for (const char* database : {"core10.dat", "frezchem.dat", "Concrete_PHR.dat"}) {
-        EXPECT_FALSE(Read(database, "phases").empty()) << database;
+        EXPECT_FALSE(Read(database)->GetPhases().empty()) << database;
     }
-    EXPECT_FALSE(Read("sit.dat", "aqueous-species").empty());
+    EXPECT_FALSE(Read("sit.dat")->GetAqueousSpecies().empty());
 }
 
 TEST(Phreeqc3Databases, PhreeqcDatKeepsGasesAndDropsOptions) {
-    const Words plain = Read("phreeqc.dat", "phases", false);
+    const Names plain = Read("phreeqc.dat", false)->GetPhases();
     EXPECT_TRUE(Holds(plain, "Vm") || Holds(plain, "T_c")); // what the built-in reading makes
-    const Words phases = Read("phreeqc.dat", "phases");
+    const Names phases = Read("phreeqc.dat")->GetPhases();
     EXPECT_EQ(phases.size(), 77u);
     for (const char* kept : {"CO2(g)", "Siderite", "Epsomite", "Calcite"}) {
         EXPECT_TRUE(Holds(phases, kept)) << kept;
@@ -120,23 +111,22 @@ TEST(Phreeqc3Databases, PhreeqcDatKeepsGasesAndDropsOptions) {
 }
 
 TEST(Phreeqc3Databases, PitzerGainsExchangeAndSurfaceSpecies) {
-    EXPECT_TRUE(AllOf("pitzer.dat", "exchange", false).empty());
-    EXPECT_TRUE(AllOf("pitzer.dat", "surface", false).empty());
-    const Words exchange = AllOf("pitzer.dat", "exchange");
-    EXPECT_TRUE(Holds(exchange, "CaX2")) << exchange.size();
-    EXPECT_FALSE(AllOf("pitzer.dat", "surface").empty());
+    EXPECT_TRUE(Read("pitzer.dat", false)->FindExchangeSpecies({""}, "con").empty());
+    EXPECT_TRUE(Surface("pitzer.dat", false).empty());
+    EXPECT_TRUE(Holds(Read("pitzer.dat")->FindExchangeSpecies({""}, "con"), "CaX2"));
+    EXPECT_FALSE(Surface("pitzer.dat").empty());
 }
 
 TEST(Phreeqc3Databases, NoMeanGammasStatementIsASpecies) {
     for (const char* database : {"phreeqc.dat", "pitzer.dat", "Amm.dat", "stimela.dat"}) {
-        const Words ions = MeanGammasIons(database);
+        const std::vector<std::string> ions = MeanGammasIons(database);
         ASSERT_FALSE(ions.empty()) << database;
-        const Words surface = AllOf(database, "surface");
+        const Names surface = Surface(database);
         ASSERT_FALSE(surface.empty()) << database;
         for (const std::string& ion : ions) {
             EXPECT_FALSE(Holds(surface, ion)) << database << ": " << ion;
         }
     }
     // The built-in reading takes them for surface species of the block before.
-    EXPECT_TRUE(Holds(AllOf("phreeqc.dat", "surface", false), MeanGammasIons("phreeqc.dat")[0]));
+    EXPECT_TRUE(Holds(Surface("phreeqc.dat", false), MeanGammasIons("phreeqc.dat")[0]));
 }

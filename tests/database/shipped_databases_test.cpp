@@ -56,7 +56,7 @@ std::string Summary(Cvx_Check& checker) {
 
 } // namespace
 
-TEST(SharedDatabases, EveryFileGivesConsistentLists) {
+TEST(ShippedDatabases, EveryFileGivesConsistentLists) {
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(VXCHECK_DATA_DIR "/databases")) {
         if (entry.path().extension() != ".dat") {
@@ -91,7 +91,7 @@ TEST(SharedDatabases, EveryFileGivesConsistentLists) {
 // MEAN_GAMMAS is read inside SURFACE_SPECIES. wateq4f.dat: 66 statements; one phase name begins
 // with "(". pitzer.dat: 28 statements; "Vm 92.6" swallows Anhydrite; PITZER stops the reading
 // before the exchange and surface blocks.
-TEST(SharedDatabases, FactsOfThreeFiles) {
+TEST(ShippedDatabases, FactsOfThreeFiles) {
     Cvx_Check phreeqc;
     Cvx_Check wateq4f;
     Cvx_Check pitzer;
