@@ -63,5 +63,6 @@ TEST(Program, ExitStatusesReachTheShell) {
     EXPECT_EQ(usage.out, "");
     EXPECT_EQ(usage.err, "vxcheck: missing PATH after '--db'\n"
                          "usage: vxcheck [--db PATH]... [--phreeqc3] [--json] COMMAND [ARG...]\n"
+                         "       vxcheck lint [--db PATH] [--json] FILE...\n"
                          "Try 'vxcheck --help' for more information.\n");
 }

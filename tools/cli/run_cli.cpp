@@ -5,12 +5,14 @@
 #include "arguments.h"
 #include "commands.h"
 #include "help.h"
+#include "lint.h"
 #include "output.h"
 
 #include <vxcheck/check.h>
 #include <vxcheck/phreeqc3.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace vxcheck::cli {
 
@@ -39,6 +41,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (invocation.help || invocation.version) {
         out << (invocation.help ? HelpText() : VersionText());
         return kSuccess;
+    }
+    if (invocation.command == Command::Lint) {
+        const char* environment = std::getenv("PHREEQC_DATABASE");
+        return RunLint(invocation, environment != nullptr ? environment : "", out, err);
     }
     for (const std::string& path : invocation.databases) {
         if (!CanOpen(path)) {

@@ -126,6 +126,7 @@ DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reade
     names->path = path;
     reader(path, *names);
     ScanBlocks(text, vocabulary, *names);
+    names->table = ReadDatabaseNames(text, path);
     names->Index();
     return {std::move(names), {}, false};
 }

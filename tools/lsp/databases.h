@@ -4,6 +4,8 @@
 
 #include "lsp/vocabulary.h"
 
+#include <vxcheck/input/names.h>
+
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -36,6 +38,7 @@ class DatabaseNames {
     std::string path;
     std::array<std::vector<std::string>, kLists> lists;    // sorted, indexed by NameList
     std::unordered_map<std::string, std::string> formulas; // phase name -> formula
+    NameTable table; // every name the database defines, as diagnostics judge names
 
     const std::vector<std::string>& List(NameList list) const {
         return lists[static_cast<std::size_t>(list)];
@@ -68,8 +71,8 @@ struct DatabaseStatus {
     bool reported = false; // the error was shown to the user
 };
 
-// Reads the database at path: the checker's lists through reader, and the phase formulas and
-// the exchange and surface master species from the file's own blocks.
+// Reads the database at path: the checker's lists through reader, and from the file's bytes,
+// read once, its name table and the phase formulas and exchange and surface master species.
 DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
                             const Vocabulary& vocabulary);
 

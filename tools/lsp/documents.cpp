@@ -29,6 +29,19 @@ Range Document::ToRange(TextPoint start, TextPoint end, PositionEncoding encodin
     return {ToPosition(start, encoding), ToPosition(end, encoding)};
 }
 
+TextPoint Document::PointAt(std::size_t offset) const {
+    // The last line that begins at or before offset.
+    auto after = std::upper_bound(m_lines.begin(), m_lines.end(), offset,
+                                  [this](std::size_t at, std::string_view line) {
+                                      return at < static_cast<std::size_t>(line.data() -
+                                                                           m_text.data());
+                                  });
+    const auto line = static_cast<int>(std::max<std::ptrdiff_t>(after - m_lines.begin() - 1, 0));
+    const std::string_view text = Line(line);
+    const auto begin = static_cast<std::size_t>(text.data() - m_text.data());
+    return {line, std::min(offset > begin ? offset - begin : 0, text.size())};
+}
+
 std::size_t Document::Offset(Position position, PositionEncoding encoding) const {
     TextPoint point;
     if (!ToPoint(position, encoding, point)) {

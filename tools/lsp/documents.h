@@ -43,6 +43,9 @@ class Document {
     // The client position of a point.
     Position ToPosition(TextPoint point, PositionEncoding encoding) const;
     Range ToRange(TextPoint start, TextPoint end, PositionEncoding encoding) const;
+    // The point of a byte offset in the text; an offset inside a line end, or past the text,
+    // stands for the end of its line.
+    TextPoint PointAt(std::size_t offset) const;
 
     // Replaces range (whole text when absent); a range past the end is cut at the end.
     void Apply(const TextDocumentContentChangeEvent& change, PositionEncoding encoding);
