@@ -16,6 +16,7 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     LintContext context(model, database);
     CheckDatabaseLines(context);
     CheckKeywords(context);
+    CheckReactions(context);
     CheckOptions(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(

@@ -44,6 +44,7 @@ class LintContext {
 // The rule families, run in this order.
 void CheckDatabaseLines(LintContext& context);
 void CheckKeywords(LintContext& context);
+void CheckReactions(LintContext& context);
 void CheckOptions(LintContext& context);
 
 } // namespace vxcheck

@@ -105,6 +105,10 @@ std::optional<std::string_view> ClosestKeyword(std::string_view word) {
     return nearest.front();
 }
 
+std::string UnknownKeywordMessage(std::string_view word, std::string_view keyword) {
+    return "Unknown keyword " + std::string(word) + "; did you mean " + UpperWord(keyword) + "?";
+}
+
 std::string UpperWord(std::string_view word) {
     std::string upper(word);
     for (char& ch : upper) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,6 +23,9 @@ std::optional<std::string_view> ClosestWord(std::string_view word,
 // The keyword spelling closest to word, as ClosestWord chooses it; spellings of one block
 // count as one.
 std::optional<std::string_view> ClosestKeyword(std::string_view word);
+
+// "Unknown keyword SOLXUTION; did you mean SOLUTION?"
+std::string UnknownKeywordMessage(std::string_view word, std::string_view keyword);
 
 // word in upper case, as PHREEQC's manual writes keywords.
 std::string UpperWord(std::string_view word);

@@ -71,6 +71,38 @@ TEST(LintInput, ReportsMisspeltKeywordsWhereNoDataLineCanStand) {
               Lines{});
 }
 
+TEST(LintInput, ReportsMisspeltKeywordsWhereTheNextLinesShowTheBlock) {
+    // TITLE text, an element of SOLUTION, a phase of PHASES: PHREEQC reads them quietly.
+    EXPECT_EQ(Findings("TITLE Test\nSOLXUTION 1\n units mg/l\n pH 7\n"),
+              Lines{"2:0-9 warning unknown-keyword"});
+    EXPECT_EQ(Findings("SOLUTION 1\n Ca 1\nSOLXUTION 2\n Na 1\n"),
+              Lines{"3:0-9 warning unknown-keyword"});
+    EXPECT_EQ(Findings("EXCHANGE 1\n CaX2 0.1\nSOLUTON 2\n temp 25\n"),
+              Lines{"3:0-7 warning unknown-keyword"});
+    EXPECT_EQ(Findings("PHASES\nFoo\n Ca = Ca\nSOLXUTION 1\nEND\n"),
+              Lines{"4:0-9 warning unknown-keyword"});
+    // Titles, elements and exchangers that only look like keywords.
+    EXPECT_EQ(Findings("TITLE Solutions of calcite\nSolutions at 25 C\nSOLUTION 1\n"
+                       "SOLUTION 2\n Sit 1\nKINETICS 1\nKinetic\n -m0 1\n"),
+              Lines{});
+}
+
+TEST(LintInput, ChecksReactions) {
+    EXPECT_EQ(Findings("SOLUTION_SPECIES\nCa+2 + H2O = CaOH+ + 2H+\n log_k -12\n"
+                       "Ca+2 + H2O = CaOH+ + H+\n -log_k -12\n"
+                       "Ca+2 + Cl- = CaCl\n -no_check\n"
+                       "1 2\n"),
+              (Lines{"2:0-24 error unbalanced-reaction", "8:0-3 error expected-reaction"}));
+    EXPECT_EQ(Message("SOLUTION_SPECIES\nCa+2 + H2O = CaOH+ + 2H+\n"),
+              "The reaction of CaOH+ does not balance (right side minus left: H 1, charge 1).");
+    EXPECT_EQ(Findings("PHASES\nGypsum\n CaSO4:2H2O = Ca+2 + SO4-2 + H2O\n"
+                       "Anhydrite\n -log_k -4.36\nHalite\n NaCl = Na+ + Cl- ; log_k 1.57\n"),
+              (Lines{"3:1-32 error unbalanced-reaction", "4:0-9 error expected-reaction"}));
+    EXPECT_EQ(Findings("EXCHANGE_SPECIES\nCa+2 + 2X- = CaX\nSURFACE_SPECIES\n"
+                       "Hfo_wOH + H+ = Hfo_wOH2+\n Hfo_wOH = Hfo_wOH & x\n"),
+              (Lines{"2:0-16 error unbalanced-reaction", "5:19-20 error unreadable-reaction"}));
+}
+
 TEST(LintInput, ChecksTheDatabaseLine) {
     EXPECT_EQ(Findings("# comment\nDATABASE llnl.dat\nSOLUTION 1\n"), Lines{});
     EXPECT_EQ(Findings("DATABASE\nSOLUTION 1\n"), Lines{"1:0-8 error database-name-missing"});
