@@ -2,10 +2,8 @@
 // blocks, found by a plain walk of its lines: the tests' own view, independent of the library's.
 #pragma once
 
-#include <cctype>
-#include <fstream>
-#include <set>
-#include <sstream>
+#include "support/database_text.h"
+
 #include <string>
 #include <vector>
 
@@ -17,40 +15,6 @@ struct DatabaseEquation {
     std::string phase;    // in PHASES, the name on the line before
 };
 
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline std::string Lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-// PHREEQC 3's keyword spellings, lower case, from the vocabulary table.
-inline const std::set<std::string>& KeywordSpellings() {
-    static const std::set<std::string> spellings = [] {
-        std::set<std::string> words;
-        std::istringstream rows(ReadWholeFile(VXCHECK_DATA_DIR "/phreeqc3/keywords.tsv"));
-        std::string row;
-        while (std::getline(rows, row)) {
-            words.insert(row.substr(0, row.find('\t')));
-        }
-        return words;
-    }();
-    return spellings;
-}
-
-// The block a line opens, lower case, or "" when its first word is no keyword.
-inline std::string BlockOf(const std::string& line) {
-    const std::string word = Lower(line.substr(0, line.find_first_of(" \t\r")));
-    return KeywordSpellings().count(word) != 0 ? word : "";
-}
-
 // Takes one statement: a keyword line opens a block; "-no_check" marks the equation before it.
 inline void Statement(const std::string& line, int number, std::string& block, std::string& phase,
                       std::vector<DatabaseEquation>& equations) {
@@ -58,17 +22,18 @@ inline void Statement(const std::string& line, int number, std::string& block, s
     if (first == std::string::npos) {
         return;
     }
-    if (const std::string opened = BlockOf(line.substr(first)); !opened.empty()) {
+    if (const std::string opened = BlockOf(line); !opened.empty()) {
         block = opened;
         return;
     }
-    const std::string word = Lower(line.substr(first, line.find_first_of(" \t\r", first) - first));
-    if ((word == "-no_check" || word == "no_check") && !equations.empty()) {
+    const std::string option =
+        OptionOf(block, line.substr(first, line.find_first_of(" \t\r", first) - first));
+    if (option == "no_check" && !equations.empty()) {
         equations.back().checked = false;
     }
     const bool defining = block == "solution_species" || block == "phases" ||
                           block == "exchange_species" || block == "surface_species";
-    if (!defining || line[first] == '-') {
+    if (!defining || !option.empty()) {
         return;
     }
     if (line.find('=') != std::string::npos) {
