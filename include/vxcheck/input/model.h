@@ -1,0 +1,83 @@
+// A PHREEQC input read as PHREEQC reads it: logical statements (PHREEQC's line rules), each a
+// keyword, option or data statement, grouped into keyword blocks and simulations.
+#pragma once
+
+#include <vxcheck/input/diagnostic.h>
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vxcheck {
+
+enum class StatementKind {
+    Keyword, // its first word is a keyword spelling: it opens a block
+    Option,  // "-name ..." or a whole option name written without its dash
+    Data,    // anything else: the block's data, BASIC text, free text
+    Include, // INCLUDE$ FILE: PHREEQC reads the file in its place
+};
+
+// Bytes [begin, end) of a statement's text.
+struct InputWord {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
+// Where a run of a statement's text stands in the input: text from position on is input from
+// offset on, up to the next piece.
+struct TextPiece {
+    std::size_t position = 0;
+    std::size_t offset = 0;
+};
+
+struct InputStatement {
+    StatementKind kind = StatementKind::Data;
+    // The logical line: comment, ";" and joining "\" removed, continuation lines joined.
+    std::string text;
+    std::vector<InputWord> words; // blank-delimited words of text
+    std::vector<TextPiece> pieces;
+    // Index of the block the statement belongs to; -1 outside any block (before the first
+    // keyword, and after END, USE, SAVE, COPY and DATABASE, which read only their keyword line).
+    int block = -1;
+    // Option statements: the option it selects, as PHREEQC lists it (lower case, no dash), and
+    // the reader whose table holds it ("solution", "exchange_raw", "component" of a _RAW
+    // block); option is empty when no table of the block's readers has one.
+    std::string_view option;
+    std::string_view reader;
+    bool dashless = false; // an option written without its dash
+
+    std::string_view Word(std::size_t index) const {
+        const InputWord& word = words[index];
+        return std::string_view(text).substr(word.begin, word.end - word.begin);
+    }
+    // The input offset of a position of text (text.size() allowed).
+    std::size_t OffsetOf(std::size_t position) const;
+};
+
+// A keyword block: its keyword statement and the statements up to the next keyword.
+struct InputBlock {
+    std::string_view name;   // the block, lower case, such as "equilibrium_phases"
+    std::size_t keyword = 0; // index of the keyword statement
+    std::size_t end = 0;     // one past the block's last statement
+    int simulation = 0;      // 0-based; END closes a simulation
+};
+
+struct InputModel {
+    std::vector<InputStatement> statements;
+    std::vector<InputBlock> blocks;
+    std::vector<std::size_t> lineStarts; // offset of each line's first byte
+
+    // The line and column of an input offset.
+    TextPlace PlaceOf(std::size_t offset) const;
+};
+
+// Reads any bytes as a PHREEQC input.
+InputModel ReadInput(std::string_view text);
+
+// The option that an option word (without its dash, any case) selects in a table, as PHREEQC
+// matches it: the first entry that begins with it, or "" when none does.
+std::string_view MatchOption(std::span<const std::string_view> options, std::string_view typed);
+
+} // namespace vxcheck
