@@ -109,7 +109,13 @@ const NameTable* DatabaseTables::Get(const std::string& path) {
     auto it = m_tables.find(path);
     if (it == m_tables.end()) {
         std::optional<NameTable> table;
-        if (std::optional<std::string> bytes = ReadFileBytes(path)) {
+        std::error_code error;
+        // A database is a regular file: a device or a pipe named on a DATABASE line is not read.
+        std::optional<std::string> bytes;
+        if (std::filesystem::is_regular_file(path, error)) {
+            bytes = ReadFileBytes(path);
+        }
+        if (bytes) {
             table = ReadDatabaseNames(*bytes, path);
         }
         it = m_tables.emplace(path, std::move(table)).first;

@@ -35,7 +35,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // The name tables of the databases of one run, read on first use.
 class DatabaseTables {
   public:
-    // The names of the database at path; null when it cannot be read.
+    // The names of the database at path; null when it cannot be read or is no regular file.
     const NameTable* Get(const std::string& path);
 
   private:

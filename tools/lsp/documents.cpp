@@ -31,11 +31,10 @@ Range Document::ToRange(TextPoint start, TextPoint end, PositionEncoding encodin
 
 TextPoint Document::PointAt(std::size_t offset) const {
     // The last line that begins at or before offset.
-    auto after = std::upper_bound(m_lines.begin(), m_lines.end(), offset,
-                                  [this](std::size_t at, std::string_view line) {
-                                      return at < static_cast<std::size_t>(line.data() -
-                                                                           m_text.data());
-                                  });
+    auto after = std::upper_bound(
+        m_lines.begin(), m_lines.end(), offset, [this](std::size_t at, std::string_view line) {
+            return at < static_cast<std::size_t>(line.data() - m_text.data());
+        });
     const auto line = static_cast<int>(std::max<std::ptrdiff_t>(after - m_lines.begin() - 1, 0));
     const std::string_view text = Line(line);
     const auto begin = static_cast<std::size_t>(text.data() - m_text.data());

@@ -21,10 +21,10 @@ std::vector<Diagnostic> Diagnostics(const FeatureContext& context, const Databas
     std::vector<Diagnostic> diagnostics;
     if (choice.source == DatabaseChoice::Source::Keyword && status != nullptr && !status->names) {
         const BlockSpan& block = *choice.keyword;
-        diagnostics.push_back({context.document.ToRange({block.line, block.keyword.begin},
-                                                        {block.line, block.headerEnd},
-                                                        context.encoding),
-                               DiagnosticSeverity::Error, status->error, "database-unreadable"});
+        diagnostics.push_back(
+            {context.document.ToRange({block.line, block.keyword.begin},
+                                      {block.line, block.headerEnd}, context.encoding),
+             DiagnosticSeverity::Error, status->error, "database-unreadable"});
     }
     const NameTable* names = context.database != nullptr ? &context.database->table : nullptr;
     for (const vxcheck::Diagnostic& found : LintInput(context.document.Text(), names)) {
