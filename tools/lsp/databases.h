@@ -2,8 +2,6 @@
 // time into a checker, its names kept as the server offers them, shared by every document.
 #pragma once
 
-#include "lsp/vocabulary.h"
-
 #include <vxcheck/input/names.h>
 
 #include <array>
@@ -73,13 +71,11 @@ struct DatabaseStatus {
 
 // Reads the database at path: the checker's lists through reader, and from the file's bytes,
 // read once, its name table and the phase formulas and exchange and surface master species.
-DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
-                            const Vocabulary& vocabulary);
+DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader);
 
 class DatabaseCache {
   public:
-    DatabaseCache(DatabaseReader reader, const Vocabulary& vocabulary)
-        : m_reader(std::move(reader)), m_vocabulary(vocabulary) {}
+    explicit DatabaseCache(DatabaseReader reader) : m_reader(std::move(reader)) {}
 
     // The database at path, read again only when its modification time has changed.
     DatabaseStatus& Get(const std::string& path);
@@ -90,7 +86,6 @@ class DatabaseCache {
         DatabaseStatus status;
     };
     DatabaseReader m_reader;
-    const Vocabulary& m_vocabulary;
     std::map<std::string, Entry> m_entries;
 };
 

@@ -68,7 +68,7 @@ struct Marked {
         return text.erase(at, 1);
     }
 
-    Cursor Analyze() const { return lsp::Analyze(document, outline, TestVocabulary(), point); }
+    Cursor Analyze() const { return lsp::Analyze(document, outline, point); }
 
     TextPoint point;
     Document document;
