@@ -166,7 +166,7 @@ std::string_view MatchOption(std::span<const std::string_view> options, std::str
 
 InputModel ReadInput(std::string_view text) {
     InputModel model;
-    model.statements = SplitStatements(text);
+    SplitStatements(text, model);
     model.lineStarts.push_back(0);
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] == '\n') {

@@ -9,13 +9,15 @@
 namespace vxcheck {
 
 // Blanks as PHREEQC's word reader skips them (byte 26, the old end-of-file mark, included).
-bool IsBlank(char ch);
+inline bool IsBlank(char ch) {
+    return ch == ' ' || (ch >= '\t' && ch <= '\r') || ch == '\x1a';
+}
 
 // The blank-delimited words of text.
 std::vector<InputWord> SplitWords(std::string_view text);
 
-// The non-blank logical statements of an input, in order, with their text, words and pieces;
-// kind and block are left for the block reader.
-std::vector<InputStatement> SplitStatements(std::string_view text);
+// Appends the non-blank logical statements of an input to model, in order, with their text,
+// words and pieces; kind and block are left for the block reader.
+void SplitStatements(std::string_view text, InputModel& model);
 
 } // namespace vxcheck
