@@ -39,9 +39,9 @@ class Splitter {
   public:
     Splitter(std::string_view text, InputModel& model) : m_text(text), m_model(model) {}
 
-    void Split() {
+    void Split(std::size_t limit) {
         std::size_t at = 0;
-        while (at < m_text.size()) {
+        while (at < m_text.size() && m_model.statements.size() < limit) {
             at = SplitLine(at);
         }
         Finish();
@@ -142,8 +142,8 @@ std::vector<InputWord> SplitWords(std::string_view text) {
     return words;
 }
 
-void SplitStatements(std::string_view text, InputModel& model) {
-    Splitter(text, model).Split();
+void SplitStatements(std::string_view text, InputModel& model, std::size_t limit) {
+    Splitter(text, model).Split(limit);
 }
 
 std::size_t InputStatement::OffsetOf(std::size_t position) const {

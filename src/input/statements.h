@@ -17,7 +17,8 @@ inline bool IsBlank(char ch) {
 std::vector<InputWord> SplitWords(std::string_view text);
 
 // Appends the non-blank logical statements of an input to model, in order, with their text,
-// words and pieces; kind and block are left for the block reader.
-void SplitStatements(std::string_view text, InputModel& model);
+// words and pieces, up to limit statements; kind and block are left for the block reader.
+void SplitStatements(std::string_view text, InputModel& model,
+                     std::size_t limit = static_cast<std::size_t>(-1));
 
 } // namespace vxcheck

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -80,6 +81,16 @@ struct InputModel {
 
 // Reads any bytes as a PHREEQC input.
 InputModel ReadInput(std::string_view text);
+
+// The DATABASE line as PHREEQC looks for it before it reads an input: the first statement,
+// when its first word is DATABASE. name is the rest of the statement, trimmed (empty when
+// missing), at input bytes [begin, end) (begin == end after the keyword when it is empty).
+struct DatabaseLine {
+    std::string name;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+std::optional<DatabaseLine> FindDatabaseLine(std::string_view text);
 
 // The option that an option word (without its dash, any case) selects in a table, as PHREEQC
 // matches it: the first entry that begins with it, or "" when none does.
