@@ -166,7 +166,7 @@ std::string_view MatchOption(std::span<const std::string_view> options, std::str
 
 InputModel ReadInput(std::string_view text) {
     InputModel model;
-    model.statements = SplitStatements(text);
+    SplitStatements(text, model);
     model.lineStarts.push_back(0);
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] == '\n') {
@@ -175,6 +175,23 @@ InputModel ReadInput(std::string_view text) {
     }
     BlockReader(model).Read();
     return model;
+}
+
+std::optional<DatabaseLine> FindDatabaseLine(std::string_view text) {
+    InputModel model;
+    SplitStatements(text, model, 1);
+    if (model.statements.empty() || LowerWord(model.statements[0].Word(0)) != "database") {
+        return std::nullopt;
+    }
+    const InputStatement& statement = model.statements[0];
+    if (statement.words.size() < 2) {
+        const std::size_t after = statement.OffsetOf(statement.words[0].end);
+        return DatabaseLine{"", after, after};
+    }
+    const std::size_t begin = statement.words[1].begin;
+    const std::size_t end = statement.words.back().end;
+    return DatabaseLine{std::string(statement.text.substr(begin, end - begin)),
+                        statement.OffsetOf(begin), statement.OffsetOf(end - 1) + 1};
 }
 
 TextPlace InputModel::PlaceOf(std::size_t offset) const {

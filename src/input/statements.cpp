@@ -37,15 +37,14 @@ bool JoinsNextLine(std::string_view text, std::size_t begin, std::size_t end, st
 
 class Splitter {
   public:
-    explicit Splitter(std::string_view text) : m_text(text) {}
+    Splitter(std::string_view text, InputModel& model) : m_text(text), m_model(model) {}
 
-    std::vector<InputStatement> Split() {
+    void Split(std::size_t limit) {
         std::size_t at = 0;
-        while (at < m_text.size()) {
+        while (at < m_text.size() && m_model.statements.size() < limit) {
             at = SplitLine(at);
         }
         Finish();
-        return std::move(m_statements);
     }
 
   private:
@@ -77,33 +76,56 @@ class Splitter {
 
     void Append(std::size_t begin, std::size_t end) {
         if (begin < end) {
-            m_current.pieces.push_back({m_current.text.size(), begin});
-            m_current.text.append(m_text.substr(begin, end - begin));
+            m_pieces.push_back({m_length, begin});
+            m_length += end - begin;
         }
     }
 
-    // Ends the current statement; a blank one is dropped.
+    // Ends the current statement; a blank one is dropped. A statement of one piece keeps its
+    // text in the input; one joined from several gets its own copy.
     void Finish() {
-        m_current.words = SplitWords(m_current.text);
-        if (!m_current.words.empty()) {
-            m_statements.push_back(std::move(m_current));
+        if (m_pieces.empty()) {
+            return;
         }
-        m_current = InputStatement();
+        InputStatement statement;
+        statement.offset = m_pieces.front().offset;
+        if (m_pieces.size() == 1) {
+            statement.text = m_text.substr(statement.offset, m_length);
+        } else {
+            std::string& joined = m_model.joined.emplace_back();
+            for (std::size_t piece = 0; piece < m_pieces.size(); ++piece) {
+                const std::size_t pieceEnd =
+                    piece + 1 < m_pieces.size() ? m_pieces[piece + 1].position : m_length;
+                joined.append(
+                    m_text.substr(m_pieces[piece].offset, pieceEnd - m_pieces[piece].position));
+            }
+            statement.text = joined;
+            statement.pieces = m_pieces;
+        }
+        statement.words = SplitWords(statement.text);
+        if (!statement.words.empty()) {
+            m_model.statements.push_back(std::move(statement));
+        }
+        m_pieces.clear();
+        m_length = 0;
     }
 
     std::string_view m_text;
-    InputStatement m_current;
-    std::vector<InputStatement> m_statements;
+    InputModel& m_model;
+    std::vector<TextPiece> m_pieces; // the current statement's pieces
+    std::size_t m_length = 0;        // and its length so far
 };
 
 } // namespace
 
-bool IsBlank(char ch) {
-    return IsLineBlank(ch) || ch == '\n' || ch == '\x1a';
-}
-
 std::vector<InputWord> SplitWords(std::string_view text) {
+    // Counted first, so that the words take one allocation.
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        count += !IsBlank(text[at]) && (at == 0 || IsBlank(text[at - 1])) ? 1 : 0;
+    }
     std::vector<InputWord> words;
+    words.reserve(count);
     std::size_t at = 0;
     while (at < text.size()) {
         while (at < text.size() && IsBlank(text[at])) {
@@ -120,11 +142,14 @@ std::vector<InputWord> SplitWords(std::string_view text) {
     return words;
 }
 
-std::vector<InputStatement> SplitStatements(std::string_view text) {
-    return Splitter(text).Split();
+void SplitStatements(std::string_view text, InputModel& model, std::size_t limit) {
+    Splitter(text, model).Split(limit);
 }
 
 std::size_t InputStatement::OffsetOf(std::size_t position) const {
+    if (pieces.empty()) {
+        return offset + position;
+    }
     const TextPiece* found = &pieces.front();
     for (const TextPiece& piece : pieces) {
         if (piece.position > position) {

@@ -88,7 +88,7 @@ bool MayBeNumber(std::string_view word) {
 // after the last END) is common and harmless; see docs/decisions.md.
 void CheckOutside(LintContext& context, std::size_t index) {
     const InputStatement& statement = context.Model().statements[index];
-    if (std::optional<std::string_view> keyword = ClosestKeyword(statement.Word(0))) {
+    if (std::optional<std::string_view> keyword = context.MisspeltKeyword(statement.Word(0))) {
         context.ReportWord(statement, 0, Severity::Warning, "unknown-keyword",
                            UnknownKeywordMessage(statement.Word(0), *keyword) +
                                " PHREEQC skips the lines up to the next keyword.");
@@ -154,7 +154,7 @@ void ReportKeyword(LintContext& context, std::size_t index, Severity severity,
 // A data line that the block cannot read at all: PHREEQC stops with an error.
 void ReportUnreadable(LintContext& context, std::size_t index, const InputBlock& block) {
     const InputStatement& statement = context.Model().statements[index];
-    if (std::optional<std::string_view> keyword = ClosestKeyword(statement.Word(0))) {
+    if (std::optional<std::string_view> keyword = context.MisspeltKeyword(statement.Word(0))) {
         ReportKeyword(context, index, Severity::Error, *keyword);
         return;
     }
@@ -175,7 +175,7 @@ void CheckData(LintContext& context, std::size_t index, const InputBlock& block)
         return;
     }
     if (IsIn(kNumberLineBlocks, block.name) && !MayBeNumber(word)) {
-        if (std::optional<std::string_view> keyword = ClosestKeyword(word)) {
+        if (std::optional<std::string_view> keyword = context.MisspeltKeyword(word)) {
             ReportKeyword(context, index, Severity::Error, *keyword);
         } else {
             context.ReportWord(statement, 0, Severity::Error, "expected-number",
@@ -187,7 +187,7 @@ void CheckData(LintContext& context, std::size_t index, const InputBlock& block)
     if (IsIn(kReactionBlocks, block.name)) {
         return; // a line without an equation there is the reaction rules' to report
     }
-    const std::optional<std::string_view> keyword = ClosestKeyword(word);
+    const std::optional<std::string_view> keyword = context.MisspeltKeyword(word);
     if (!keyword) {
         return;
     }

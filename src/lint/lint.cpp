@@ -18,6 +18,7 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     CheckKeywords(context);
     CheckReactions(context);
     CheckOptions(context);
+    CheckNames(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(
         diagnostics.begin(), diagnostics.end(),

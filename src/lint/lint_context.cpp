@@ -1,6 +1,8 @@
 // Placing diagnostics in the input and silencing the statements after a mistake.
 #include "lint/lint_context.h"
 
+#include "lint/suggest.h"
+
 namespace vxcheck {
 
 void LintContext::Report(const InputStatement& statement, std::size_t begin, std::size_t end,
@@ -30,6 +32,14 @@ void LintContext::SilenceRestOfBlock(std::size_t index) {
         }
         m_silenced[next] = true;
     }
+}
+
+std::optional<std::string_view> LintContext::MisspeltKeyword(std::string_view word) {
+    auto found = m_keywords.find(std::string(word));
+    if (found == m_keywords.end()) {
+        found = m_keywords.emplace(std::string(word), ClosestKeyword(word)).first;
+    }
+    return found->second;
 }
 
 } // namespace vxcheck

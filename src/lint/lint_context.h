@@ -7,7 +7,10 @@
 #include <vxcheck/input/names.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vxcheck {
@@ -32,6 +35,10 @@ class LintContext {
     // The statements after index up to the end of its block draw nothing more: they are the
     // consequence of the mistake reported at index, not mistakes of their own.
     void SilenceRestOfBlock(std::size_t index);
+
+    // The keyword that word seems a misspelling of (ClosestKeyword), remembered per word: an
+    // input repeats its names many times.
+    std::optional<std::string_view> MisspeltKeyword(std::string_view word);
     bool Silenced(std::size_t index) const { return m_silenced[index]; }
 
   private:
@@ -39,6 +46,7 @@ class LintContext {
     const NameTable* m_database;
     std::vector<bool> m_silenced;
     std::vector<Diagnostic> m_diagnostics;
+    std::unordered_map<std::string, std::optional<std::string_view>> m_keywords;
 };
 
 // The rule families, run in this order.
@@ -46,5 +54,6 @@ void CheckDatabaseLines(LintContext& context);
 void CheckKeywords(LintContext& context);
 void CheckReactions(LintContext& context);
 void CheckOptions(LintContext& context);
+void CheckNames(LintContext& context);
 
 } // namespace vxcheck

@@ -1,7 +1,7 @@
 // The reactions of SOLUTION_SPECIES, EXCHANGE_SPECIES, SURFACE_SPECIES and PHASES: a line that
 // should hold an equation and does not, an equation PHREEQC cannot read, and a reaction that does
-// not balance. A species or phase with -no_check (and no later -check) is not balanced, nor is
-// one with -mole_balance, whose elements PHREEQC counts from another formula.
+// not balance. A species or phase with -no_check (and no later -check) is not balanced;
+// -mole_balance changes what PHREEQC counts in mass balances, not this check.
 #include "lint/lint_context.h"
 #include "lint/suggest.h"
 
@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 bool HasEquals(const InputStatement& statement) {
-    return statement.text.find('=') != std::string::npos;
+    return statement.text.find('=') != std::string_view::npos;
 }
 
 // One reaction of a block with the option statements after it.
@@ -71,8 +71,7 @@ class ReactionChecker {
 
   private:
     void Option(std::string_view option) {
-        if (option == "no_check" || option == "mb" || option == "mass_balance" ||
-            option == "mole_balance") {
+        if (option == "no_check") {
             m_current.checked = false;
         } else if (option == "check") {
             m_current.checked = true;
@@ -83,7 +82,8 @@ class ReactionChecker {
     // like a keyword there was meant to open a block.
     void LastPhaseWithoutEquation(std::size_t index) {
         const InputStatement& statement = m_context.Model().statements[index];
-        if (std::optional<std::string_view> keyword = ClosestKeyword(statement.Word(0))) {
+        if (std::optional<std::string_view> keyword =
+                m_context.MisspeltKeyword(statement.Word(0))) {
             m_context.ReportWord(statement, 0, Severity::Warning, "unknown-keyword",
                                  UnknownKeywordMessage(statement.Word(0), *keyword));
         }
@@ -93,7 +93,8 @@ class ReactionChecker {
     void NoEquation(std::size_t index) {
         const InputStatement& statement = m_context.Model().statements[index];
         const std::string block = UpperWord(m_block.name);
-        if (std::optional<std::string_view> keyword = ClosestKeyword(statement.Word(0))) {
+        if (std::optional<std::string_view> keyword =
+                m_context.MisspeltKeyword(statement.Word(0))) {
             m_context.ReportWord(statement, 0, Severity::Error, "unknown-keyword",
                                  UnknownKeywordMessage(statement.Word(0), *keyword));
         } else if (m_phases) {

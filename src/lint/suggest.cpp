@@ -7,6 +7,7 @@
 #include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -16,30 +17,36 @@ namespace {
 // Words longer than this are not compared: no keyword, option or name of PHREEQC is as long.
 constexpr std::size_t kLongestCompared = 64;
 
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-    const std::size_t columns = b.size() + 1;
-    std::vector<std::size_t> rows(3 * columns);
-    std::size_t* before = rows.data();             // row i - 2
-    std::size_t* previous = rows.data() + columns; // row i - 1
-    std::size_t* current = rows.data() + 2 * columns;
-    for (std::size_t j = 0; j < columns; ++j) {
-        previous[j] = j;
+// The edit distance of a and b, or limit + 1 once it is sure to exceed limit.
+std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t limit) {
+    // Three rows of the table (i - 2, i - 1, i), each of up to kLongestCompared + 1 cells.
+    std::array<std::array<std::size_t, kLongestCompared + 1>, 3> rows{};
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        rows[1][j] = j;
     }
     for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::array<std::size_t, kLongestCompared + 1>& current = rows[(i + 1) % 3];
+        const std::array<std::size_t, kLongestCompared + 1>& previous = rows[i % 3];
+        const std::array<std::size_t, kLongestCompared + 1>& before = rows[(i + 2) % 3];
         current[0] = i;
-        for (std::size_t j = 1; j < columns; ++j) {
+        std::size_t rowBest = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t substitution = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
             current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
                 current[j] = std::min(current[j], before[j - 2] + 1);
             }
+            rowBest = std::min(rowBest, current[j]);
         }
-        std::rotate(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(columns), rows.end());
-        before = rows.data();
-        previous = rows.data() + columns;
-        current = rows.data() + 2 * columns;
+        // Two rows above the limit: no later cell can come back under it, swaps included.
+        if (rowBest > limit &&
+            (i < 2 || *std::min_element(previous.begin(),
+                                        previous.begin() + static_cast<std::ptrdiff_t>(b.size()) +
+                                            1) > limit)) {
+            return limit + 1;
+        }
     }
-    return previous[b.size()];
+    return rows[(a.size() + 1) % 3][b.size()];
 }
 
 } // namespace
@@ -47,7 +54,7 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 std::vector<std::string_view> NearestWords(std::string_view word,
                                            std::span<const std::string_view> candidates) {
     std::vector<std::string_view> nearest;
-    if (word.size() > kLongestCompared) {
+    if (word.empty() || word.size() > kLongestCompared) {
         return nearest;
     }
     const std::string lower = LowerWord(word);
@@ -60,7 +67,10 @@ std::vector<std::string_view> NearestWords(std::string_view word,
         if (lengthGap > allowed) {
             continue;
         }
-        const std::size_t distance = EditDistance(lower, LowerWord(candidate));
+        if (candidate.size() > kLongestCompared) {
+            continue;
+        }
+        const std::size_t distance = EditDistance(lower, candidate, allowed);
         if (distance > allowed) {
             continue;
         }
@@ -88,6 +98,12 @@ std::optional<std::string_view> ClosestWord(std::string_view word,
 }
 
 std::optional<std::string_view> ClosestKeyword(std::string_view word) {
+    // Keywords are letters and "_"; a word with anything else is taken for no keyword.
+    if (word.size() < 3 || !std::all_of(word.begin(), word.end(), [](char ch) {
+            return ch == '_' || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+        })) {
+        return std::nullopt;
+    }
     static const std::vector<std::string_view> kSpellings = [] {
         std::vector<std::string_view> spellings;
         for (const Phreeqc3Keyword& keyword : Phreeqc3Keywords()) {

@@ -9,7 +9,7 @@
 
 namespace vxcheck {
 
-// The candidates nearest to word (letters compared without regard to case), at most one edit
+// The candidates (in lower case) nearest to word (in any case), at most one edit
 // away for words of up to five letters and two for longer ones; none when word is one of them.
 std::vector<std::string_view> NearestWords(std::string_view word,
                                            std::span<const std::string_view> candidates);
@@ -21,7 +21,8 @@ std::optional<std::string_view> ClosestWord(std::string_view word,
                                             std::span<const std::string_view> candidates);
 
 // The keyword spelling closest to word, as ClosestWord chooses it; spellings of one block
-// count as one.
+// count as one. A word of fewer than three letters, or with a byte other than a letter or "_",
+// is close to none.
 std::optional<std::string_view> ClosestKeyword(std::string_view word);
 
 // "Unknown keyword SOLXUTION; did you mean SOLUTION?"

@@ -12,7 +12,7 @@ namespace {
 std::vector<std::string> Texts(const vxcheck::InputModel& model) {
     std::vector<std::string> texts;
     for (const vxcheck::InputStatement& statement : model.statements) {
-        texts.push_back(statement.text);
+        texts.emplace_back(statement.text);
     }
     return texts;
 }

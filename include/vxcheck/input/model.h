@@ -5,6 +5,8 @@
 #include <vxcheck/input/diagnostic.h>
 
 #include <cstddef>
+#include <deque>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,10 +36,12 @@ struct TextPiece {
 
 struct InputStatement {
     StatementKind kind = StatementKind::Data;
-    // The logical line: comment, ";" and joining "\" removed, continuation lines joined.
-    std::string text;
-    std::vector<InputWord> words; // blank-delimited words of text
-    std::vector<TextPiece> pieces;
+    // The logical line: comment, ";" and joining "\" removed, continuation lines joined. It
+    // points into the input text, or into the model for a statement joined from several lines.
+    std::string_view text;
+    std::size_t offset = 0;        // the input offset of text's first byte
+    std::vector<TextPiece> pieces; // for a joined statement, where each line's part stands
+    std::vector<InputWord> words;  // blank-delimited words of text
     // Index of the block the statement belongs to; -1 outside any block (before the first
     // keyword, and after END, USE, SAVE, COPY and DATABASE, which read only their keyword line).
     int block = -1;
@@ -50,7 +54,7 @@ struct InputStatement {
 
     std::string_view Word(std::size_t index) const {
         const InputWord& word = words[index];
-        return std::string_view(text).substr(word.begin, word.end - word.begin);
+        return text.substr(word.begin, word.end - word.begin);
     }
     // The input offset of a position of text (text.size() allowed).
     std::size_t OffsetOf(std::size_t position) const;
@@ -64,8 +68,10 @@ struct InputBlock {
     int simulation = 0;      // 0-based; END closes a simulation
 };
 
+// The model of an input refers to the input's text: keep the text while the model is used.
 struct InputModel {
     std::vector<InputStatement> statements;
+    std::deque<std::string> joined; // the texts of statements joined from several lines
     std::vector<InputBlock> blocks;
     std::vector<std::size_t> lineStarts; // offset of each line's first byte
 
@@ -75,6 +81,16 @@ struct InputModel {
 
 // Reads any bytes as a PHREEQC input.
 InputModel ReadInput(std::string_view text);
+
+// The DATABASE line as PHREEQC looks for it before it reads an input: the first statement,
+// when its first word is DATABASE. name is the rest of the statement, trimmed (empty when
+// missing), at input bytes [begin, end) (begin == end after the keyword when it is empty).
+struct DatabaseLine {
+    std::string name;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+std::optional<DatabaseLine> FindDatabaseLine(std::string_view text);
 
 // The option that an option word (without its dash, any case) selects in a table, as PHREEQC
 // matches it: the first entry that begins with it, or "" when none does.
