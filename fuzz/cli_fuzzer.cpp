@@ -2,11 +2,13 @@
 // empty line are the arguments; the rest is the file input.dat, which --db may name beside
 // sample.dat (the sample database) and phreeqc.dat. The program runs in a folder of its own that
 // holds these three files, and a "/" in an argument reads as "_", so that no other file of the
-// machine (a device, a pipe that never ends) can be named.
+// machine (a device, a pipe that never ends) can be named; lint reads only regular files as
+// databases, so neither can a DATABASE line of input.dat. PHREEQC_DATABASE is unset.
 #include "arguments.h"
 #include "fuzz_input.h"
 #include "run_cli.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,6 +28,7 @@ class Folder {
         std::filesystem::create_symlink(VXCHECK_DATA_DIR "/databases/phreeqc.dat",
                                         m_path / "phreeqc.dat");
         std::filesystem::current_path(m_path);
+        unsetenv("PHREEQC_DATABASE");
     }
     Folder(const Folder&) = delete;
     Folder& operator=(const Folder&) = delete;
@@ -77,12 +80,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     const int status = vxcheck::cli::RunCli(args, out, err);
+    const bool lint = std::find(args.begin(), args.end(), "lint") != args.end();
     Expect(status == vxcheck::cli::kSuccess || status == vxcheck::cli::kCannotOpen ||
-               status == vxcheck::cli::kUsage,
-           "the exit status is 0, 1 or 2");
-    Expect(status == vxcheck::cli::kSuccess || (!err.str().empty() && out.str().empty()),
-           "a failed run says why on standard error and answers nothing");
-    if (status == vxcheck::cli::kSuccess) {
+               status == vxcheck::cli::kUsage || (lint && status == vxcheck::cli::kCannotRead),
+           "the exit status is 0, 1 or 2, or 3 for lint");
+    Expect(status != vxcheck::cli::kUsage || (!err.str().empty() && out.str().empty()),
+           "a usage error says why on standard error and answers nothing");
+    if (lint) {
+        Expect(status != vxcheck::cli::kCannotRead || !err.str().empty(),
+               "lint says on standard error what it cannot read");
+        Expect(status != vxcheck::cli::kLintErrors || !out.str().empty(),
+               "lint that finds an error prints it");
+    } else {
+        Expect(status == vxcheck::cli::kSuccess || (!err.str().empty() && out.str().empty()),
+               "a failed run says why on standard error and answers nothing");
+    }
+    if (status != vxcheck::cli::kUsage && !out.str().empty()) {
         CheckJson(args, out.str());
     }
     return 0;

@@ -160,6 +160,7 @@ TEST(RunCli, UsageErrorsExitWithTwo) {
         EXPECT_TRUE(run.err.starts_with("vxcheck: ")) << run.err;
         EXPECT_TRUE(run.err.ends_with(
             "usage: vxcheck [--db PATH]... [--phreeqc3] [--json] COMMAND [ARG...]\n"
+            "       vxcheck lint [--db PATH] [--json] FILE...\n"
             "Try 'vxcheck --help' for more information.\n"))
             << run.err;
     }

@@ -3,8 +3,6 @@
 #include "lsp/databases.h"
 #include "lsp/protocol.h"
 
-#include <vxcheck/check.h>
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -27,8 +25,6 @@ class DatabasesTest : public ::testing::Test {
     void Write(const std::string& text) { std::ofstream(m_path, std::ios::binary) << text; }
 
     std::string m_path;
-    Cvx_Check m_checker;
-    Vocabulary m_vocabulary{m_checker};
 };
 
 TEST_F(DatabasesTest, ReadsFormulasAndExchangeAndSurfaceMasterSpecies) {
@@ -38,14 +34,12 @@ TEST_F(DatabasesTest, ReadsFormulasAndExchangeAndSurfaceMasterSpecies) {
           "Uranyl \xE9\n  1 UO2(H2PO4)2:3H2O = UO2+2 + 2 H2PO4-\n"
           "END\nPHASES\nLate\n  Late = Late\n");
     int calls = 0;
-    DatabaseStatus status = LoadDatabase(
-        m_path,
-        [&](const std::string& path, DatabaseNames& names) {
+    DatabaseStatus status =
+        LoadDatabase(m_path, [&](const std::string& path, DatabaseNames& names) {
             ++calls;
             EXPECT_EQ(path, m_path);
             names.lists[static_cast<std::size_t>(NameList::Phases)] = {"Calcite"};
-        },
-        m_vocabulary);
+        });
     ASSERT_NE(status.names, nullptr);
     const DatabaseNames& names = *status.names;
     EXPECT_EQ(calls, 1);
@@ -63,7 +57,7 @@ TEST_F(DatabasesTest, ReadsFormulasAndExchangeAndSurfaceMasterSpecies) {
 
 TEST_F(DatabasesTest, TheCacheReadsAgainOnlyWhenTheFileChanges) {
     int calls = 0;
-    DatabaseCache cache([&](const std::string&, DatabaseNames&) { ++calls; }, m_vocabulary);
+    DatabaseCache cache([&](const std::string&, DatabaseNames&) { ++calls; });
     DatabaseStatus& missing = cache.Get(m_path);
     EXPECT_EQ(missing.names, nullptr);
     EXPECT_EQ(missing.error, "cannot open database '" + m_path + "'");
@@ -82,7 +76,7 @@ TEST_F(DatabasesTest, TheCacheReadsAgainOnlyWhenTheFileChanges) {
 
 TEST_F(DatabasesTest, ReadsASharedDatabaseThroughAChecker) {
     DatabaseStatus status =
-        LoadDatabase(VXCHECK_DATA_DIR "/databases/phreeqc.dat", ReadThroughChecker, m_vocabulary);
+        LoadDatabase(VXCHECK_DATA_DIR "/databases/phreeqc.dat", ReadThroughChecker);
     ASSERT_NE(status.names, nullptr);
     const DatabaseNames& names = *status.names;
     std::string spelled;

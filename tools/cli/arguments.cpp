@@ -29,6 +29,7 @@ constexpr CommandRow kCommands[] = {
     {"gases", Command::Gases, 0, 0},
     {"find", Command::Find, 0, 0}, // its arguments are read by ParseFind
     {"tree", Command::Tree, 0, 0},
+    {"lint", Command::Lint, 0, 0}, // its arguments are read by ParseLint
 };
 
 struct SetRow {
@@ -88,6 +89,36 @@ std::string ParseFind(const std::vector<std::string>& rest, Invocation& invocati
     return {};
 }
 
+// lint [--db PATH] [--json] [--] FILE...: the options may also stand before the command. PHREEQC
+// reads one database, so lint takes at most one.
+std::string ParseLint(const std::vector<std::string>& rest, Invocation& invocation) {
+    std::size_t i = 0;
+    for (; i < rest.size() && IsOption(rest[i]); ++i) {
+        if (rest[i] == "--") {
+            ++i;
+            break;
+        }
+        if (rest[i] == "--json") {
+            invocation.json = true;
+        } else if (rest[i] != "--db") {
+            return "unknown option '" + rest[i] + "' for 'lint'";
+        } else if (++i == rest.size()) {
+            return "missing PATH after '--db'";
+        } else {
+            invocation.databases.push_back(rest[i]);
+        }
+    }
+    invocation.files.assign(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.end());
+    if (invocation.databases.size() > 1) {
+        return "'lint' reads one database; --db is given " +
+               std::to_string(invocation.databases.size()) + " times";
+    }
+    if (invocation.files.empty()) {
+        return "missing FILE for 'lint'";
+    }
+    return {};
+}
+
 std::string ParseCommand(const std::vector<std::string>& args, std::size_t at,
                          Invocation& invocation) {
     const std::string& name = args[at];
@@ -100,6 +131,9 @@ std::string ParseCommand(const std::vector<std::string>& args, std::size_t at,
         invocation.command = row.command;
         if (row.command == Command::Find) {
             return ParseFind(rest, invocation);
+        }
+        if (row.command == Command::Lint) {
+            return ParseLint(rest, invocation);
         }
         if (rest.size() < row.minArguments) {
             return "missing argument for '" + name + "'";

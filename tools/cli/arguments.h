@@ -20,6 +20,7 @@ enum class Command {
     Gases,
     Find,
     Tree,
+    Lint,
 };
 
 // The name sets that `find` searches.
@@ -37,6 +38,7 @@ struct Invocation {
     bool listForm = false;          // find SET --mode MODE WORD...
     std::string mode;               // the mode word, as typed
     std::vector<std::string> words; // ELEMENT, or the words of the list form
+    std::vector<std::string> files; // lint FILE...
 };
 
 // The invocation, or a usage error: error is empty exactly when the command line is sound.

@@ -6,7 +6,9 @@ namespace vxcheck::cli {
 
 namespace {
 
-#define VXCHECK_USAGE "usage: vxcheck [--db PATH]... [--phreeqc3] [--json] COMMAND [ARG...]\n"
+#define VXCHECK_USAGE                                                                              \
+    "usage: vxcheck [--db PATH]... [--phreeqc3] [--json] COMMAND [ARG...]\n"                       \
+    "       vxcheck lint [--db PATH] [--json] FILE...\n"
 
 constexpr std::string_view kHelp = VXCHECK_USAGE
     "\n"
@@ -43,6 +45,11 @@ constexpr std::string_view kHelp = VXCHECK_USAGE
     "                             inc  the formula holds only the words, O and H\n"
     "                           \"--\" ends the options, so a word may begin with \"-\"\n"
     "  tree                     the keyword tree: groups, keywords and identifiers\n"
+    "  lint [--db PATH] [--json] FILE...\n"
+    "                           check PHREEQC input files as PHREEQC would read them; one\n"
+    "                           line per finding, FILE:LINE:COLUMN: SEVERITY: MESSAGE [CODE]\n"
+    "                           (with --json, one array of objects). The database is --db,\n"
+    "                           else the file's DATABASE line, else PHREEQC_DATABASE\n"
     "  lsp                      serve the language server on standard input and output\n"
     "                           (alone, without options)\n"
     "\n"
@@ -50,7 +57,9 @@ constexpr std::string_view kHelp = VXCHECK_USAGE
     "line, sorted without regard to case; names come from the databases read with --db.\n"
     "\n"
     "Exit status: 0 when the answer is printed, 1 when a database cannot be opened,\n"
-    "2 when the command line is wrong.\n";
+    "2 when the command line is wrong. lint: 0 when no file has an error (warnings\n"
+    "allowed), 1 when one has, 2 when the command line is wrong, 3 when a file or a\n"
+    "database cannot be read.\n";
 
 constexpr std::string_view kVersion = "vxcheck " VXCHECK_VERSION "\n";
 

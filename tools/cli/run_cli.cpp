@@ -6,12 +6,14 @@
 #include "commands.h"
 #include "common/database_path.h"
 #include "help.h"
+#include "lint.h"
 #include "output.h"
 
 #include <vxcheck/check.h>
 #include <vxcheck/phreeqc3.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace vxcheck::cli {
 
@@ -40,6 +42,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (invocation.help || invocation.version) {
         out << (invocation.help ? HelpText() : VersionText());
         return kSuccess;
+    }
+    if (invocation.command == Command::Lint) {
+        const char* environment = std::getenv("PHREEQC_DATABASE");
+        return RunLint(invocation, environment != nullptr ? environment : "", out, err);
     }
     std::vector<std::string> paths;
     for (const std::string& name : invocation.databases) {

@@ -11,9 +11,11 @@ namespace vxcheck::cli {
 constexpr int kSuccess = 0;
 constexpr int kCannotOpen = 1; // a --db file cannot be opened
 constexpr int kUsage = 2;      // the command line is wrong
+constexpr int kLintErrors = 1; // lint: a file has an error
+constexpr int kCannotRead = 3; // lint: a file or a database cannot be read
 
 // Runs vxcheck with the words after the program name: reads the databases, answers on out,
-// reports on err, and returns the exit status.
+// reports on err, and returns the exit status. lint reads PHREEQC_DATABASE from the environment.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace vxcheck::cli

@@ -1,11 +1,12 @@
 // Database loading. The reader gives the species and phase lists; the file's own
-// EXCHANGE_MASTER_SPECIES, SURFACE_MASTER_SPECIES and PHASES blocks, cut by the same statement
-// rules as documents, give what the checker keeps to itself.
+// EXCHANGE_MASTER_SPECIES, SURFACE_MASTER_SPECIES and PHASES blocks, read by the same input
+// reader as documents, give what the checker keeps to itself.
 #include "lsp/databases.h"
 
 #include "lsp/positions.h"
-#include "lsp/statements.h"
+#include "lsp/text.h"
 
+#include <vxcheck/input/model.h>
 #include <vxcheck/word_list.h>
 
 #include <algorithm>
@@ -37,44 +38,30 @@ bool IsNumber(std::string_view word) {
            });
 }
 
-// Collects the names that the checker does not hand out from the database text.
-void ScanBlocks(std::string_view text, const Vocabulary& vocabulary, DatabaseNames& names) {
+// Collects the names that the checker does not hand out from the database text, as the
+// library's input reader cuts it into blocks and statements.
+void ScanBlocks(std::string_view text, DatabaseNames& names) {
+    const InputModel model = ReadInput(text);
     Cvx_WordList exchange;
     Cvx_WordList surface;
-    const BlockInfo* block = nullptr;
-    std::string phase; // a phase name waiting for its reaction
-    std::vector<Statement> statements;
-    bool continued = false;
-    for (std::string_view line : SplitLines(text)) {
-        statements.clear();
-        continued = SplitStatements(line, 0, continued, statements);
-        for (const Statement& statement : statements) {
-            std::vector<Word> words = SplitWords(line, statement.begin, statement.end);
-            if (words.empty() || statement.continued) {
+    for (const InputBlock& block : model.blocks) {
+        std::string phase; // a phase name waiting for its reaction
+        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
+            const InputStatement& statement = model.statements[index];
+            if (statement.kind != StatementKind::Data) {
                 continue;
             }
-            auto word = [&](std::size_t i) {
-                return line.substr(words[i].begin, words[i].end - words[i].begin);
-            };
-            if (const BlockInfo* opened = vocabulary.FindBlock(word(0))) {
-                block = opened;
-                phase.clear();
-                continue;
-            }
-            if (block == nullptr || IsOptionWord(word(0)) ||
-                !vocabulary.FindOptionExact(*block, word(0)).empty()) {
-                continue;
-            }
-            if (block->name == "exchange_master_species") {
-                exchange.AddWord(Bytes(word(0)));
-            } else if (block->name == "surface_master_species") {
-                surface.AddWord(Bytes(word(0)));
-            } else if (block->name == "phases" && phase.empty()) {
-                phase = ToUtf8(word(0));
-            } else if (block->name == "phases") {
+            if (block.name == "exchange_master_species") {
+                exchange.AddWord(Bytes(statement.Word(0)));
+            } else if (block.name == "surface_master_species") {
+                surface.AddWord(Bytes(statement.Word(0)));
+            } else if (block.name == "phases" && phase.empty()) {
+                phase = ToUtf8(statement.Word(0));
+            } else if (block.name == "phases") {
                 // Some databases write a coefficient before the formula ("1 UO2(H2PO4)2:3H2O").
-                std::size_t at = IsNumber(word(0)) && words.size() > 1 ? 1 : 0;
-                names.formulas.try_emplace(phase, ToUtf8(word(at)));
+                const std::size_t at =
+                    IsNumber(statement.Word(0)) && statement.words.size() > 1 ? 1 : 0;
+                names.formulas.try_emplace(phase, ToUtf8(statement.Word(at)));
                 phase.clear();
             }
         }
@@ -114,8 +101,7 @@ void DatabaseNames::Index() {
     }
 }
 
-DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
-                            const Vocabulary& vocabulary) {
+DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader) {
     std::error_code error;
     std::ifstream file(path, std::ios::binary);
     if (!std::filesystem::is_regular_file(path, error) || !file) {
@@ -125,7 +111,8 @@ DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reade
     auto names = std::make_shared<DatabaseNames>();
     names->path = path;
     reader(path, *names);
-    ScanBlocks(text, vocabulary, *names);
+    ScanBlocks(text, *names);
+    names->table = ReadDatabaseNames(text, path);
     names->Index();
     return {std::move(names), {}, false};
 }
@@ -140,7 +127,7 @@ DatabaseStatus& DatabaseCache::Get(const std::string& path) {
     if (it != m_entries.end() && it->second.time == time) {
         return it->second.status;
     }
-    Entry entry{time, LoadDatabase(path, m_reader, m_vocabulary)};
+    Entry entry{time, LoadDatabase(path, m_reader)};
     if (it != m_entries.end() && !entry.status.names &&
         it->second.status.error == entry.status.error) {
         entry.status.reported = it->second.status.reported; // the same failure is told once

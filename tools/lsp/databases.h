@@ -2,7 +2,7 @@
 // time into a checker, its names kept as the server offers them, shared by every document.
 #pragma once
 
-#include "lsp/vocabulary.h"
+#include <vxcheck/input/names.h>
 
 #include <array>
 #include <filesystem>
@@ -36,6 +36,7 @@ class DatabaseNames {
     std::string path;
     std::array<std::vector<std::string>, kLists> lists;    // sorted, indexed by NameList
     std::unordered_map<std::string, std::string> formulas; // phase name -> formula
+    NameTable table; // every name the database defines, as diagnostics judge names
 
     const std::vector<std::string>& List(NameList list) const {
         return lists[static_cast<std::size_t>(list)];
@@ -68,15 +69,13 @@ struct DatabaseStatus {
     bool reported = false; // the error was shown to the user
 };
 
-// Reads the database at path: the checker's lists through reader, and the phase formulas and
-// the exchange and surface master species from the file's own blocks.
-DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
-                            const Vocabulary& vocabulary);
+// Reads the database at path: the checker's lists through reader, and from the file's bytes,
+// read once, its name table and the phase formulas and exchange and surface master species.
+DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader);
 
 class DatabaseCache {
   public:
-    DatabaseCache(DatabaseReader reader, const Vocabulary& vocabulary)
-        : m_reader(std::move(reader)), m_vocabulary(vocabulary) {}
+    explicit DatabaseCache(DatabaseReader reader) : m_reader(std::move(reader)) {}
 
     // The database at path, read again only when its modification time has changed.
     DatabaseStatus& Get(const std::string& path);
@@ -87,7 +86,6 @@ class DatabaseCache {
         DatabaseStatus status;
     };
     DatabaseReader m_reader;
-    const Vocabulary& m_vocabulary;
     std::map<std::string, Entry> m_entries;
 };
 

@@ -1,11 +1,29 @@
 // Open documents and their incremental changes.
 #include "lsp/documents.h"
 
-#include "lsp/statements.h"
-
 #include <algorithm>
 
 namespace vxcheck::lsp {
+namespace {
+
+// Lines of a text without their line ends ("\n", "\r\n" or "\r"), as the protocol counts them.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t begin = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\n' || text[at] == '\r') {
+            lines.push_back(text.substr(begin, at - begin));
+            if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
+                ++at;
+            }
+            begin = at + 1;
+        }
+    }
+    lines.push_back(text.substr(begin));
+    return lines;
+}
+
+} // namespace
 
 Document::Document(std::string uri, int version, std::string text)
     : m_uri(std::move(uri)), m_version(version), m_text(std::move(text)),
@@ -29,12 +47,24 @@ Range Document::ToRange(TextPoint start, TextPoint end, PositionEncoding encodin
     return {ToPosition(start, encoding), ToPosition(end, encoding)};
 }
 
+TextPoint Document::PointAt(std::size_t offset) const {
+    // The last line that begins at or before offset.
+    auto after = std::upper_bound(
+        m_lines.begin(), m_lines.end(), offset, [this](std::size_t at, std::string_view line) {
+            return at < static_cast<std::size_t>(line.data() - m_text.data());
+        });
+    const auto line = static_cast<int>(std::max<std::ptrdiff_t>(after - m_lines.begin() - 1, 0));
+    const std::string_view text = Line(line);
+    const auto begin = static_cast<std::size_t>(text.data() - m_text.data());
+    return {line, std::min(offset > begin ? offset - begin : 0, text.size())};
+}
+
 std::size_t Document::Offset(Position position, PositionEncoding encoding) const {
     TextPoint point;
     if (!ToPoint(position, encoding, point)) {
         return m_text.size();
     }
-    return static_cast<std::size_t>(Line(point.line).data() - m_text.data()) + point.byte;
+    return OffsetOf(point);
 }
 
 void Document::Apply(const TextDocumentContentChangeEvent& change, PositionEncoding encoding) {

@@ -19,6 +19,12 @@ struct TextPoint {
     std::size_t byte = 0;
 };
 
+// A word or piece of text: bytes [begin, end) of a line (or of the text, where said).
+struct Word {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
 class Document {
   public:
     Document(std::string uri, int version, std::string text);
@@ -43,6 +49,13 @@ class Document {
     // The client position of a point.
     Position ToPosition(TextPoint point, PositionEncoding encoding) const;
     Range ToRange(TextPoint start, TextPoint end, PositionEncoding encoding) const;
+    // The point of a byte offset in the text; an offset inside a line end, or past the text,
+    // stands for the end of its line.
+    TextPoint PointAt(std::size_t offset) const;
+    // The byte offset in the text of a point of a line.
+    std::size_t OffsetOf(TextPoint point) const {
+        return static_cast<std::size_t>(Line(point.line).data() - m_text.data()) + point.byte;
+    }
 
     // Replaces range (whole text when absent); a range past the end is cut at the end.
     void Apply(const TextDocumentContentChangeEvent& change, PositionEncoding encoding);

@@ -1,42 +1,68 @@
-// A statement opens a block when its first word is a keyword spelling; PHREEQC tests this on
-// every line first, so a keyword ends the block before it wherever it stands.
+// The outline is the library's input model turned into the document's lines: PHREEQC's statement
+// rules ("#", ";" and "\"), its keywords and its blocks live in the library alone.
 #include "lsp/outline.h"
 
 #include <algorithm>
 
 namespace vxcheck::lsp {
+namespace {
 
-void Outline::AddLine(std::string_view text, int line, const Vocabulary& vocabulary) {
-    bool continued = !m_continued.empty() && !m_scratch.empty() && m_scratch.back().continues;
-    m_continued.push_back(continued ? 1 : 0);
-    m_scratch.clear();
-    SplitStatements(text, line, continued, m_scratch);
-    for (const Statement& statement : m_scratch) {
-        Word first = FirstWord(text, statement.begin, statement.end);
-        if (first.begin == first.end) {
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
+
+// The input bytes of each piece of a statement, in order.
+std::vector<Word> Pieces(const InputStatement& statement) {
+    std::vector<Word> pieces;
+    for (std::size_t i = 0; i < statement.pieces.size(); ++i) {
+        const std::size_t end = i + 1 < statement.pieces.size() ? statement.pieces[i + 1].position
+                                                                : statement.text.size();
+        const TextPiece& piece = statement.pieces[i];
+        pieces.push_back({piece.offset, piece.offset + (end - piece.position)});
+    }
+    return pieces;
+}
+
+// The words after the first, one blank between them.
+std::string Argument(const InputStatement& statement) {
+    std::string argument;
+    for (std::size_t i = 1; i < statement.words.size(); ++i) {
+        argument += (i > 1 ? " " : "") + std::string(statement.Word(i));
+    }
+    return argument;
+}
+
+} // namespace
+
+Outline::Outline(const Document& document, const Vocabulary& vocabulary)
+    : m_model(ReadInput(document.Text())) {
+    const std::string& text = document.Text();
+    for (const InputBlock& block : m_model.blocks) {
+        const InputStatement& keyword = m_model.statements[block.keyword];
+        const BlockInfo* info = vocabulary.FindBlock(keyword.Word(0));
+        if (info == nullptr) {
             continue;
         }
-        const BlockInfo* info =
-            statement.continued
-                ? nullptr
-                : vocabulary.FindBlock(text.substr(first.begin, first.end - first.begin));
-        if (info != nullptr) {
-            BlockSpan block;
-            block.info = info;
-            block.line = line;
-            block.keyword = first;
-            block.headerEnd = statement.end;
-            block.argument = CollapseBlanks(text, first.end, statement.end);
-            m_blocks.push_back(std::move(block));
+        BlockSpan span;
+        span.info = info;
+        span.statement = block.keyword;
+        const std::size_t begin = keyword.OffsetOf(keyword.words[0].begin);
+        const TextPoint at = document.PointAt(begin);
+        span.line = at.line;
+        span.keyword = {at.byte, at.byte + keyword.words[0].end - keyword.words[0].begin};
+        const Word header = Pieces(keyword).front();
+        span.headerEnd = document.PointAt(header.end).line == at.line
+                             ? document.PointAt(header.end).byte
+                             : document.Line(at.line).size();
+        span.argument = Argument(keyword);
+        std::size_t last = Pieces(m_model.statements[block.end - 1]).back().end;
+        while (last > begin && IsBlank(text[last - 1])) {
+            --last;
         }
-        if (!m_blocks.empty()) {
-            std::size_t end = statement.end;
-            while (end > first.begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) {
-                --end;
-            }
-            m_blocks.back().lastLine = line;
-            m_blocks.back().lastEnd = end;
-        }
+        const TextPoint end = document.PointAt(last);
+        span.lastLine = end.line;
+        span.lastEnd = end.byte;
+        m_blocks.push_back(std::move(span));
     }
 }
 
@@ -48,6 +74,32 @@ const BlockSpan* Outline::BlockAt(int line, std::size_t byte) const {
                    (point.first == block.line && point.second < block.keyword.begin);
         });
     return after == m_blocks.begin() ? nullptr : &*(after - 1);
+}
+
+std::size_t Outline::StatementAt(std::size_t offset) const {
+    const std::vector<InputStatement>& statements = m_model.statements;
+    // The last statement that begins at or before offset; only it can hold offset.
+    auto after = std::upper_bound(statements.begin(), statements.end(), offset,
+                                  [](std::size_t at, const InputStatement& statement) {
+                                      return at < statement.pieces.front().offset;
+                                  });
+    if (after == statements.begin()) {
+        return kNone;
+    }
+    const auto index = static_cast<std::size_t>(after - statements.begin() - 1);
+    const Word piece = PieceAt(index, offset);
+    return piece.begin <= offset && offset <= piece.end ? index : kNone;
+}
+
+Word Outline::PieceAt(std::size_t index, std::size_t offset) const {
+    const std::vector<Word> pieces = Pieces(m_model.statements[index]);
+    Word found = pieces.front();
+    for (const Word& piece : pieces) {
+        if (piece.begin <= offset) {
+            found = piece;
+        }
+    }
+    return found;
 }
 
 } // namespace vxcheck::lsp

@@ -1,13 +1,15 @@
-// The data blocks of a text: where each keyword statement stands and how far its block runs.
-// Made in one pass over the statements, for open documents and for database files.
+// The data blocks of a document as the library's input reader reads them: where each keyword
+// statement stands and how far its block runs, in the document's lines; and the reader's
+// statements, for the features that ask what stands at a point.
 #pragma once
 
-#include "lsp/statements.h"
+#include "lsp/documents.h"
 #include "lsp/vocabulary.h"
+
+#include <vxcheck/input/model.h>
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace vxcheck::lsp {
@@ -15,6 +17,7 @@ namespace vxcheck::lsp {
 // One block: its keyword statement and the last statement with text before the next keyword.
 struct BlockSpan {
     const BlockInfo* info = nullptr;
+    std::size_t statement = 0; // the keyword statement, in the input model
     int line = 0;              // line of the keyword
     Word keyword;              // the keyword as written
     std::size_t headerEnd = 0; // end of the keyword statement's text on its line
@@ -25,41 +28,22 @@ struct BlockSpan {
 
 class Outline {
   public:
-    // Cuts lines (any type with LineCount() and Line(int)) into statements and blocks.
-    template <typename Lines> Outline(const Lines& lines, const Vocabulary& vocabulary);
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
+    Outline(const Document& document, const Vocabulary& vocabulary);
+
+    const InputModel& Model() const { return m_model; }
     const std::vector<BlockSpan>& Blocks() const { return m_blocks; }
     // The block whose keyword stands at or before (line, byte), or null.
     const BlockSpan* BlockAt(int line, std::size_t byte) const;
-    // Whether line begins inside a statement that the line before continues.
-    bool StartsContinued(int line) const {
-        return m_continued[static_cast<std::size_t>(line)] != 0;
-    }
+    // The statement with a piece of text around offset (its ends included), or kNone.
+    std::size_t StatementAt(std::size_t offset) const;
+    // The piece of statement index that holds offset: input bytes [begin, end).
+    Word PieceAt(std::size_t index, std::size_t offset) const;
 
   private:
-    void AddLine(std::string_view text, int line, const Vocabulary& vocabulary);
-
+    InputModel m_model;
     std::vector<BlockSpan> m_blocks;
-    std::vector<unsigned char> m_continued;
-    std::vector<Statement> m_scratch;
-};
-
-template <typename Lines> Outline::Outline(const Lines& lines, const Vocabulary& vocabulary) {
-    m_continued.reserve(static_cast<std::size_t>(lines.LineCount()));
-    for (int line = 0; line < lines.LineCount(); ++line) {
-        AddLine(lines.Line(line), line, vocabulary);
-    }
-}
-
-// Lines of a text held elsewhere (a database file), for Outline and statement walks.
-class TextLines {
-  public:
-    explicit TextLines(std::string_view text) : m_lines(SplitLines(text)) {}
-    int LineCount() const { return static_cast<int>(m_lines.size()); }
-    std::string_view Line(int line) const { return m_lines[static_cast<std::size_t>(line)]; }
-
-  private:
-    std::vector<std::string_view> m_lines;
 };
 
 } // namespace vxcheck::lsp

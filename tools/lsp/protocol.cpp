@@ -198,6 +198,9 @@ void to_json(Json& json, const Diagnostic& diagnostic) {
                 {"severity", static_cast<int>(diagnostic.severity)},
                 {"source", "vxcheck"},
                 {"message", diagnostic.message}};
+    if (!diagnostic.code.empty()) {
+        json["code"] = diagnostic.code;
+    }
 }
 
 } // namespace vxcheck::lsp

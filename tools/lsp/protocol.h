@@ -169,6 +169,7 @@ struct Diagnostic {
     Range range;
     DiagnosticSeverity severity = DiagnosticSeverity::Error;
     std::string message;
+    std::string code; // the library's stable code; empty for the server's own
 };
 void to_json(Json& json, const Diagnostic& diagnostic);
 

@@ -36,6 +36,18 @@ inline const DatabaseNames& TestDatabase() {
         set(NameList::SurfaceMasterSpecies, {"Hfo_s", "Hfo_w"});
         names.formulas = {{"Calcite", "CaCO3"}, {"CO2(g)", "CO2"}, {"Gypsum", "CaSO4:2H2O"}};
         names.Index();
+        auto add = [&](NameKind kind, std::vector<std::string> words) {
+            for (std::string& word : words) {
+                names.table.Add({std::move(word), kind, {names.path, 0}, {}, {}});
+            }
+        };
+        add(NameKind::Element, {"H", "O", "C", "Ca", "Na", "S"});
+        add(NameKind::ValenceState, {"C(4)"});
+        add(NameKind::MasterSpecies, {"H+", "H2O", "CO3-2", "Ca+2", "Na+", "SO4-2"});
+        add(NameKind::AqueousSpecies, {"H+", "H2O", "Ca+2", "CaCO3", "CO3-2", "Na+", "SO4-2"});
+        add(NameKind::Phase, {"Calcite", "CO2(g)", "Gypsum"});
+        add(NameKind::ExchangeMaster, {"X"});
+        add(NameKind::SurfaceMaster, {"Hfo_s", "Hfo_w"});
         return names;
     }();
     return database;
@@ -56,7 +68,7 @@ struct Marked {
         return text.erase(at, 1);
     }
 
-    Cursor Analyze() const { return lsp::Analyze(document, outline, TestVocabulary(), point); }
+    Cursor Analyze() const { return lsp::Analyze(document, outline, point); }
 
     TextPoint point;
     Document document;

@@ -77,65 +77,40 @@ bool IsBasicChar(char ch) {
     return std::isalnum(static_cast<unsigned char>(ch)) != 0 || ch == '_' || ch == '$';
 }
 
-std::vector<Statement> StatementsOf(const Document& document, const Outline& outline, int line) {
-    std::vector<Statement> statements;
-    SplitStatements(document.Line(line), line, outline.StartsContinued(line), statements);
-    return statements;
-}
-
-// The first piece of the statement that piece belongs to.
-Statement HeadOf(const Document& document, const Outline& outline, Statement piece) {
-    while (piece.continued && piece.line > 0) {
-        piece = StatementsOf(document, outline, piece.line - 1).back();
-    }
-    return piece;
-}
-
-// What the option lines of a block, up to a statement, leave in force.
+// What the option statements of a block, up to a statement, leave in force.
 struct BlockState {
     std::string option;
     bool inProgram = false; // between -start and -end
 };
 
-// The option that a statement's first word names, or empty when the statement is no option line.
-std::string OptionOf(const Vocabulary& vocabulary, const BlockInfo& block, std::string_view head) {
-    if (IsOptionWord(head)) {
-        std::string_view match = vocabulary.MatchOption(block, head.substr(1));
-        return match.empty() ? Lower(head.substr(1)) : std::string(match);
+// The option that an option statement selects, as PHREEQC lists it; an unknown one as typed,
+// lower case and without its dash. Empty for a statement that is no option line.
+std::string OptionOf(const InputStatement& statement) {
+    if (statement.kind != StatementKind::Option) {
+        return {};
     }
-    return std::string(vocabulary.FindOptionExact(block, head));
+    return statement.option.empty() ? Lower(statement.Word(0).substr(1))
+                                    : std::string(statement.option);
 }
 
-BlockState StateBefore(const Document& document, const Outline& outline,
-                       const Vocabulary& vocabulary, const BlockSpan& block,
-                       const Statement& stop) {
+// The state left by the statements after the block's keyword that begin before offset.
+BlockState StateBefore(const InputModel& model, const BlockSpan& block, std::size_t offset) {
     BlockState state;
-    for (int line = block.line; line <= stop.line; ++line) {
-        std::string_view text = document.Line(line);
-        for (const Statement& statement : StatementsOf(document, outline, line)) {
-            if (line == stop.line && statement.begin >= stop.begin) {
-                return state;
-            }
-            if (statement.continued ||
-                (line == block.line && statement.begin <= block.keyword.begin)) {
-                continue;
-            }
-            Word head = FirstWord(text, statement.begin, statement.end);
-            std::string option =
-                OptionOf(vocabulary, *block.info, text.substr(head.begin, head.end - head.begin));
-            if (!option.empty()) {
-                state.option = option;
-                state.inProgram = option == "start" ? true
-                                  : option == "end" ? false
-                                                    : state.inProgram;
-            }
+    for (std::size_t index = block.statement + 1;
+         index < model.statements.size() && model.statements[index].pieces.front().offset < offset;
+         ++index) {
+        std::string option = OptionOf(model.statements[index]);
+        if (!option.empty()) {
+            state.inProgram = option == "start" ? true : option == "end" ? false : state.inProgram;
+            state.option = std::move(option);
         }
     }
     return state;
 }
 
-// The BASIC word around byte, or an empty word at byte.
-Word BasicWordAt(std::string_view text, const Statement& statement, std::size_t byte) {
+// The BASIC word around byte, or an empty word at byte; statement is the statement's text on the
+// line.
+Word BasicWordAt(std::string_view text, const Word& statement, std::size_t byte) {
     std::size_t begin = byte;
     while (begin > statement.begin && IsBasicChar(text[begin - 1])) {
         --begin;
@@ -149,7 +124,7 @@ Word BasicWordAt(std::string_view text, const Statement& statement, std::size_t 
 
 // Inside a quoted string of BASIC text: the string's text as the word and the function that
 // takes it ("" when the string is no function's argument). False outside strings.
-bool QuotedArgument(std::string_view text, const Statement& statement, std::size_t byte,
+bool QuotedArgument(std::string_view text, const Word& statement, std::size_t byte,
                     Cursor& cursor) {
     std::size_t open = std::string_view::npos;
     for (std::size_t at = statement.begin; at < byte; ++at) {
@@ -193,45 +168,48 @@ bool IsBasicBlock(const BlockInfo& block) {
     return Contains(kBasicBlocks, block.name);
 }
 
-Cursor Analyze(const Document& document, const Outline& outline, const Vocabulary& vocabulary,
-               TextPoint point) {
+Cursor Analyze(const Document& document, const Outline& outline, TextPoint point) {
     Cursor cursor;
-    std::string_view text = document.Line(point.line);
-    std::vector<Statement> statements = StatementsOf(document, outline, point.line);
-    auto found = std::find_if(statements.begin(), statements.end(), [&](const Statement& s) {
-        return s.begin <= point.byte && point.byte <= s.end;
-    });
-    if (found == statements.end()) {
+    const InputModel& model = outline.Model();
+    const std::string_view text = document.Line(point.line);
+    const std::size_t offset = document.OffsetOf(point);
+    const std::size_t lineStart = offset - point.byte;
+    const std::size_t index = outline.StatementAt(offset);
+    if (index == Outline::kNone && text.substr(0, point.byte).find('#') != std::string::npos) {
         return cursor; // in a comment
     }
-    const Statement statement = *found;
-    cursor.block = outline.BlockAt(point.line, point.byte);
+    // The statement's text on this line; a point on no statement stands on an empty one.
+    Word piece{point.byte, point.byte};
+    std::size_t headOffset = offset;
+    const InputStatement* statement = nullptr;
     cursor.word = {point.byte, point.byte};
-    for (const Word& word : SplitWords(text, statement.begin, statement.end)) {
-        if (word.begin <= point.byte && point.byte <= word.end) {
-            cursor.word = word;
+    if (index != Outline::kNone) {
+        statement = &model.statements[index];
+        const Word inText = outline.PieceAt(index, offset);
+        piece = {inText.begin - lineStart, std::min(inText.end - lineStart, text.size())};
+        headOffset = statement->OffsetOf(statement->words.front().begin);
+        for (const InputWord& word : statement->words) {
+            const std::size_t begin = statement->OffsetOf(word.begin);
+            if (begin <= offset && offset <= begin + (word.end - word.begin) &&
+                begin >= lineStart) {
+                cursor.word = {begin - lineStart,
+                               std::min(begin + (word.end - word.begin) - lineStart, piece.end)};
+            }
         }
     }
-    Statement headPiece = HeadOf(document, outline, statement);
-    std::string_view headText = document.Line(headPiece.line);
-    Word head = FirstWord(headText, headPiece.begin, headPiece.end);
+    cursor.block = outline.BlockAt(point.line, point.byte);
     // The word is the statement's first (or the point stands where the first word would go).
-    bool atHead =
-        !statement.continued && (head.begin == head.end || cursor.word.begin <= head.begin);
+    const bool atHead = lineStart + cursor.word.begin <= headOffset;
     std::string_view word = text.substr(cursor.word.begin, cursor.word.end - cursor.word.begin);
 
-    if (cursor.block == nullptr) {
+    if (cursor.block == nullptr || (statement != nullptr && index == cursor.block->statement)) {
         cursor.place = atHead ? Place::Keyword : Place::Argument;
         return cursor;
     }
     const BlockInfo& block = *cursor.block->info;
-    if (headPiece.line == cursor.block->line && head.begin == cursor.block->keyword.begin) {
-        cursor.place = atHead ? Place::Keyword : Place::Argument;
-        return cursor;
-    }
-    BlockState state = StateBefore(document, outline, vocabulary, *cursor.block, headPiece);
-    std::string option =
-        OptionOf(vocabulary, block, headText.substr(head.begin, head.end - head.begin));
+    BlockState state = StateBefore(
+        model, *cursor.block, statement != nullptr ? statement->pieces.front().offset : offset);
+    std::string option = statement != nullptr ? OptionOf(*statement) : std::string();
     if (!option.empty()) {
         if (atHead) {
             cursor.place = !word.empty() && word[0] == '-' ? Place::Option : Place::Keyword;
@@ -248,16 +226,16 @@ Cursor Analyze(const Document& document, const Outline& outline, const Vocabular
     cursor.basic =
         IsBasicBlock(block) && (!Contains(kProgramBlocks, block.name) || state.inProgram);
     if (cursor.basic) {
-        if (QuotedArgument(text, statement, point.byte, cursor)) {
+        if (QuotedArgument(text, piece, point.byte, cursor)) {
             cursor.place = Place::BasicString;
             cursor.names = Lookup(kBasicFunctions, cursor.function);
             return cursor;
         }
         cursor.place = atHead && !word.empty() && word[0] == '-' ? Place::Option : Place::Basic;
         if (cursor.place == Place::Basic) {
-            cursor.word = BasicWordAt(text, statement, point.byte);
-            cursor.place =
-                atHead && cursor.word.begin <= head.begin ? Place::Keyword : Place::Basic;
+            cursor.word = BasicWordAt(text, piece, point.byte);
+            cursor.place = atHead && lineStart + cursor.word.begin <= headOffset ? Place::Keyword
+                                                                                 : Place::Basic;
         }
         return cursor;
     }

@@ -5,7 +5,6 @@
 #include "lsp/databases.h"
 #include "lsp/documents.h"
 #include "lsp/outline.h"
-#include "lsp/statements.h"
 #include "lsp/vocabulary.h"
 
 #include <string>
@@ -33,9 +32,9 @@ struct Cursor {
     bool basic = false;               // the statement is BASIC text
 };
 
-// Analyzes the point (line, byte) of a document whose outline is outline.
-Cursor Analyze(const Document& document, const Outline& outline, const Vocabulary& vocabulary,
-               TextPoint point);
+// Analyzes the point (line, byte) of a document whose outline is outline; the outline's input
+// model tells which statement, block and option the point stands in.
+Cursor Analyze(const Document& document, const Outline& outline, TextPoint point);
 
 // Whether a block holds BASIC text.
 bool IsBasicBlock(const BlockInfo& block);

@@ -84,7 +84,7 @@ class Items {
 } // namespace
 
 CompletionList Completion(const FeatureContext& context, TextPoint point) {
-    Cursor cursor = Analyze(context.document, context.outline, context.vocabulary, point);
+    Cursor cursor = Analyze(context.document, context.outline, point);
     Items items(context, cursor, point);
     switch (cursor.place) {
     case Place::Keyword:

@@ -33,8 +33,8 @@ std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point);
 // textDocument/documentSymbol: the blocks, inside their simulations where END closes one.
 std::vector<DocumentSymbol> DocumentSymbols(const FeatureContext& context);
 
-// textDocument/publishDiagnostics: a database that cannot be read (on its DATABASE line), a
-// DATABASE that is not the first keyword, and options that PHREEQC does not know.
+// textDocument/publishDiagnostics: a database that cannot be read (on its DATABASE line), then
+// LintInput's diagnostics of the document against its database's names, in text order.
 std::vector<Diagnostic> Diagnostics(const FeatureContext& context, const DatabaseChoice& choice,
                                     const DatabaseStatus* status);
 

@@ -60,7 +60,7 @@ std::string NameText(const DatabaseNames& database, const std::string& name, uns
 } // namespace
 
 std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point) {
-    Cursor cursor = Analyze(context.document, context.outline, context.vocabulary, point);
+    Cursor cursor = Analyze(context.document, context.outline, point);
     std::string_view line = context.document.Line(point.line);
     std::string_view word = line.substr(cursor.word.begin, cursor.word.end - cursor.word.begin);
     if (word.empty() || cursor.place == Place::Comment || cursor.place == Place::Argument) {

@@ -1,0 +1,45 @@
+// Placing diagnostics in the input and silencing the statements after a mistake.
+#include "lint/lint_context.h"
+
+#include "lint/suggest.h"
+
+namespace vxcheck {
+
+void LintContext::Report(const InputStatement& statement, std::size_t begin, std::size_t end,
+                         Severity severity, std::string code, std::string message) {
+    Diagnostic diagnostic;
+    diagnostic.begin = m_model.PlaceOf(statement.OffsetOf(begin));
+    // The end is one past the last byte, placed from that byte so that a range that ends a
+    // continued line stays on its line.
+    const TextPlace last = m_model.PlaceOf(statement.OffsetOf(end > begin ? end - 1 : begin));
+    diagnostic.end = {last.offset + 1, last.line, last.column + 1};
+    diagnostic.severity = severity;
+    diagnostic.code = std::move(code);
+    diagnostic.message = std::move(message);
+    m_diagnostics.push_back(std::move(diagnostic));
+}
+
+void LintContext::ReportWord(const InputStatement& statement, std::size_t word, Severity severity,
+                             std::string code, std::string message) {
+    Report(statement, statement.words[word].begin, statement.words[word].end, severity,
+           std::move(code), std::move(message));
+}
+
+void LintContext::SilenceRestOfBlock(std::size_t index) {
+    for (std::size_t next = index + 1; next < m_model.statements.size(); ++next) {
+        if (m_model.statements[next].kind == StatementKind::Keyword) {
+            break;
+        }
+        m_silenced[next] = true;
+    }
+}
+
+std::optional<std::string_view> LintContext::MisspeltKeyword(std::string_view word) {
+    auto found = m_keywords.find(std::string(word));
+    if (found == m_keywords.end()) {
+        found = m_keywords.emplace(std::string(word), ClosestKeyword(word)).first;
+    }
+    return found->second;
+}
+
+} // namespace vxcheck

@@ -1,0 +1,214 @@
+// Names that neither the database nor the input defines: phases of EQUILIBRIUM_PHASES,
+// GAS_PHASE, INVERSE_MODELING and SELECTED_OUTPUT, elements of SOLUTION, species and elements of
+// SELECTED_OUTPUT. The input's own definitions are added simulation by simulation, as PHREEQC
+// reads a whole simulation before it runs one. Without a database nothing is judged.
+#include "input/collect_names.h"
+#include "lint/lint_context.h"
+#include "lint/suggest.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace vxcheck {
+namespace {
+
+bool DefinesNames(std::string_view block) {
+    return block == "solution_master_species" || block == "solution_species" || block == "phases" ||
+           block == "exchange_master_species" || block == "exchange_species" ||
+           block == "surface_master_species" || block == "surface_species" || block == "rates";
+}
+
+// What a word of a block must name, and how PHREEQC takes a name it does not know.
+struct NameRule {
+    std::string_view block;
+    std::string_view option; // the option whose words and following lines hold names; "" for data
+    NameKind kind;
+    Severity severity;
+    bool exchangeSpeciesToo = false; // INVERSE_MODELING takes exchange species as phases
+};
+
+// SELECTED_OUTPUT only prints what it finds, so a name it does not know is a warning there.
+constexpr NameRule kRules[] = {
+    {"equilibrium_phases", "", NameKind::Phase, Severity::Error},
+    {"gas_phase", "", NameKind::Phase, Severity::Error},
+    {"solution", "", NameKind::Element, Severity::Warning},
+    {"inverse_modeling", "phases", NameKind::Phase, Severity::Error, true},
+    {"selected_output", "saturation_indices", NameKind::Phase, Severity::Warning},
+    {"selected_output", "si", NameKind::Phase, Severity::Warning},
+    {"selected_output", "equilibrium_phases", NameKind::Phase, Severity::Warning},
+    {"selected_output", "gases", NameKind::Phase, Severity::Warning},
+    {"selected_output", "totals", NameKind::Element, Severity::Warning},
+    {"selected_output", "molalities", NameKind::AqueousSpecies, Severity::Warning},
+    {"selected_output", "activities", NameKind::AqueousSpecies, Severity::Warning},
+};
+
+const NameRule* FindRule(std::string_view block, std::string_view option) {
+    for (const NameRule& rule : kRules) {
+        if (rule.block == block && rule.option == option) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
+    switch (kind) {
+    case NameKind::Element:
+        return names.Find(NameKind::Element, name) != nullptr ||
+               names.Find(NameKind::ValenceState, name) != nullptr;
+    case NameKind::AqueousSpecies:
+        return names.Find(NameKind::AqueousSpecies, name) != nullptr ||
+               names.Find(NameKind::ExchangeSpecies, name) != nullptr ||
+               names.Find(NameKind::SurfaceSpecies, name) != nullptr;
+    default:
+        return names.Find(kind, name) != nullptr;
+    }
+}
+
+// How a message names each kind of name that the rules check, and the code it reports.
+struct KindText {
+    NameKind kind;
+    std::string_view word;
+    std::string_view code;
+};
+constexpr KindText kKindTexts[] = {
+    {NameKind::Element, "an element", "unknown-element"},
+    {NameKind::AqueousSpecies, "a species", "unknown-species"},
+    {NameKind::Phase, "a phase", "unknown-phase"},
+};
+
+const KindText& TextOf(NameKind kind) {
+    for (const KindText& text : kKindTexts) {
+        if (text.kind == kind) {
+            return text;
+        }
+    }
+    return kKindTexts[2];
+}
+
+// Words that PHREEQC takes in a list of names without reading them as names.
+bool IsSkipped(std::string_view word) {
+    const std::string lower = UpperWord(word);
+    return word.empty() || word.front() == '[' || lower == "TRUE" || lower == "FALSE";
+}
+
+class NameChecker {
+  public:
+    explicit NameChecker(LintContext& context) : m_context(context) {}
+
+    void Check() {
+        const InputModel& model = m_context.Model();
+        std::size_t next = 0; // first block of the simulation to check
+        while (next < model.blocks.size()) {
+            const int simulation = model.blocks[next].simulation;
+            std::size_t end = next;
+            while (end < model.blocks.size() && model.blocks[end].simulation == simulation) {
+                ++end;
+            }
+            AddDefinitions(next, end);
+            for (std::size_t block = next; block < end; ++block) {
+                CheckBlock(model.blocks[block]);
+            }
+            next = end;
+        }
+    }
+
+  private:
+    const NameTable& Names() const { return m_own ? *m_own : *m_context.Database(); }
+
+    void AddDefinitions(std::size_t first, std::size_t end) {
+        const InputModel& model = m_context.Model();
+        for (std::size_t index = first; index < end; ++index) {
+            const InputBlock& block = model.blocks[index];
+            if (!DefinesNames(block.name)) {
+                continue;
+            }
+            if (!m_own) {
+                m_own.emplace(*m_context.Database());
+                m_collector.emplace(*m_own, std::string());
+            }
+            for (std::size_t statement = block.keyword + 1; statement < block.end; ++statement) {
+                m_collector->Collect(model, model.statements[statement]);
+            }
+        }
+    }
+
+    // Data lines name what the block's own rule says, or continue the list of the option before
+    // them when that option holds names.
+    void CheckBlock(const InputBlock& block) {
+        const InputModel& model = m_context.Model();
+        const NameRule* dataRule = FindRule(block.name, "");
+        const NameRule* rule = dataRule;
+        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
+            const InputStatement& statement = model.statements[index];
+            if (m_context.Silenced(index)) {
+                return;
+            }
+            if (statement.kind == StatementKind::Option) {
+                const NameRule* optionRule = FindRule(block.name, statement.option);
+                if (optionRule != nullptr) {
+                    CheckWords(statement, 1, *optionRule);
+                }
+                rule = optionRule != nullptr ? optionRule : dataRule;
+            } else if (statement.kind == StatementKind::Data && rule != nullptr) {
+                CheckWords(statement, 0, *rule);
+            }
+        }
+    }
+
+    void CheckWords(const InputStatement& statement, std::size_t first, const NameRule& rule) {
+        // SELECTED_OUTPUT lists several names a line; elsewhere a line names one, first.
+        const std::size_t last = rule.block == "selected_output"
+                                     ? statement.words.size()
+                                     : std::min(first + 1, statement.words.size());
+        for (std::size_t word = first; word < last; ++word) {
+            CheckName(statement, word, rule);
+        }
+    }
+
+    void CheckName(const InputStatement& statement, std::size_t word, const NameRule& rule) {
+        const std::string_view name = statement.Word(word);
+        if (IsSkipped(name) || IsKnown(Names(), rule.kind, name) ||
+            (rule.exchangeSpeciesToo && IsKnown(Names(), NameKind::ExchangeSpecies, name))) {
+            return;
+        }
+        m_context.ReportWord(statement, word, rule.severity, std::string(TextOf(rule.kind).code),
+                             Message(name, rule.kind));
+    }
+
+    // The message for an unknown name, made once per name and kind: finding the suggestion
+    // compares the name with every name of its kind.
+    std::string Message(std::string_view name, NameKind kind) {
+        std::string key = std::to_string(static_cast<int>(kind)) + " " + std::string(name);
+        auto found = m_messages.find(key);
+        if (found != m_messages.end()) {
+            return found->second;
+        }
+        std::string message = std::string(name) + " is not " + std::string(TextOf(kind).word) +
+                              " of the database or of the input";
+        if (std::optional<std::string> suggestion = Names().Suggest(kind, name)) {
+            message += "; did you mean " + *suggestion + "?";
+        } else {
+            message += ".";
+        }
+        return m_messages.emplace(std::move(key), std::move(message)).first->second;
+    }
+
+    LintContext& m_context;
+    std::optional<NameTable> m_own; // the database's names and the input's
+    std::optional<NameCollector> m_collector;
+    std::unordered_map<std::string, std::string> m_messages;
+};
+
+} // namespace
+
+void CheckNames(LintContext& context) {
+    if (context.Database() == nullptr || context.Database()->Empty()) {
+        return;
+    }
+    NameChecker(context).Check();
+}
+
+} // namespace vxcheck

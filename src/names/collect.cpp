@@ -1,0 +1,128 @@
+// NameTable::BeginBlock and Collect: what each statement of a defining block defines, read as
+// PHREEQC reads these blocks.
+#include <vxcheck/input/chemistry.h>
+#include <vxcheck/input/names.h>
+
+#include "names/name_table_impl.h"
+
+namespace vxcheck {
+
+namespace {
+
+// The statement's words joined by blanks: an equation as written, less its spacing.
+std::string Joined(std::span<const std::string_view> words) {
+    std::string text;
+    for (const std::string_view word : words) {
+        text += (text.empty() ? "" : " ") + std::string(word);
+    }
+    return text;
+}
+
+// An element or valence state as PHREEQC stores it: "Fe(+2)" is "Fe(2)".
+std::string MasterName(std::string_view written) {
+    std::string name(written);
+    if (const std::size_t plus = name.find("(+"); plus != std::string::npos) {
+        name.erase(plus + 1, 1);
+    }
+    return name;
+}
+
+// The species an equation defines (the first on its right side), or "" when it does not read.
+std::string DefinedSpecies(const std::string& equation) {
+    const std::optional<Reaction> reaction = ParseReaction(equation);
+    return reaction ? reaction->right.front().species : "";
+}
+
+// A phase's formula: the first term of its equation without "(g)" or "(s)" ("CO2(g)" is CO2).
+std::string PhaseFormula(std::string_view term) {
+    std::string formula(term);
+    for (const std::string_view mark : {"(g)", "(s)", "(G)", "(S)"}) {
+        if (const std::size_t at = formula.find(mark); at != std::string::npos) {
+            formula.erase(at, mark.size());
+        }
+    }
+    return formula;
+}
+
+void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, NameKind kind) {
+    if (statement.words.empty()) {
+        return;
+    }
+    const std::string name = MasterName(statement.words[0]);
+    const std::string species = statement.words.size() > 1 ? std::string(statement.words[1]) : "";
+    if (kind == NameKind::Element && name.find('(') != std::string::npos) {
+        kind = NameKind::ValenceState;
+    }
+    names.Add({name, kind, statement.origin, species, ""});
+    if (kind != NameKind::ExchangeMaster && kind != NameKind::SurfaceMaster && !species.empty()) {
+        names.Add({species, NameKind::MasterSpecies, statement.origin, name, ""});
+    }
+}
+
+void CollectSpecies(names::NameIndexes& names, const BlockStatement& statement, NameKind kind) {
+    std::string equation = Joined(statement.words);
+    std::string species = DefinedSpecies(equation);
+    if (!species.empty()) {
+        names.Add({std::move(species), kind, statement.origin, "", std::move(equation)});
+    }
+}
+
+} // namespace
+
+void NameTable::BeginBlock(std::string_view block) {
+    m_impl->block = block;
+    m_impl->phase_awaiting_equation.reset();
+    m_impl->in_rate_program = false;
+}
+
+void NameTable::Collect(const BlockStatement& statement) {
+    Impl& state = *m_impl;
+    names::NameIndexes& names = state.names;
+    const std::string_view block = statement.block.empty() ? state.block : statement.block;
+    if (block == "phases") {
+        // The statement after a phase's name is its equation, whatever it looks like.
+        if (state.phase_awaiting_equation) {
+            NameEntry phase = std::move(*state.phase_awaiting_equation);
+            state.phase_awaiting_equation.reset();
+            phase.reaction = Joined(statement.words);
+            const std::optional<Reaction> reaction = ParseReaction(phase.reaction);
+            if (reaction) {
+                phase.formula = PhaseFormula(reaction->left.front().species);
+                names.Add(std::move(phase));
+            }
+        } else if (statement.option.empty() && !statement.words.empty()) {
+            state.phase_awaiting_equation = NameEntry{std::string(statement.words[0]),
+                                                      NameKind::Phase, statement.origin, "", ""};
+        }
+        return;
+    }
+    if (block == "rates") {
+        // A rate's BASIC program runs from -start to -end; any other plain line names a rate.
+        if (statement.option == "start") {
+            state.in_rate_program = true;
+        } else if (statement.option == "end") {
+            state.in_rate_program = false;
+        } else if (statement.option.empty() && !state.in_rate_program && !statement.words.empty()) {
+            names.Add({std::string(statement.words[0]), NameKind::Rate, statement.origin, "", ""});
+        }
+        return;
+    }
+    if (!statement.option.empty()) {
+        return; // -log_k, -gamma, -no_check ...: they define nothing
+    }
+    if (block == "solution_master_species") {
+        CollectMaster(names, statement, NameKind::Element);
+    } else if (block == "exchange_master_species") {
+        CollectMaster(names, statement, NameKind::ExchangeMaster);
+    } else if (block == "surface_master_species") {
+        CollectMaster(names, statement, NameKind::SurfaceMaster);
+    } else if (block == "solution_species") {
+        CollectSpecies(names, statement, NameKind::AqueousSpecies);
+    } else if (block == "exchange_species") {
+        CollectSpecies(names, statement, NameKind::ExchangeSpecies);
+    } else if (block == "surface_species") {
+        CollectSpecies(names, statement, NameKind::SurfaceSpecies);
+    }
+}
+
+} // namespace vxcheck

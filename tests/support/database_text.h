@@ -1,0 +1,81 @@
+// Database text as the tests see it: whole files, lower case, and PHREEQC 3's keywords and
+// options from the vocabulary tables, to walk a database without the library's reader.
+#pragma once
+
+#include <cctype>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// PHREEQC 3's keyword spellings, lower case, with the block each opens.
+inline const std::map<std::string, std::string>& KeywordBlocks() {
+    static const std::map<std::string, std::string> blocks = [] {
+        std::map<std::string, std::string> table;
+        std::istringstream rows(ReadWholeFile(VXCHECK_DATA_DIR "/phreeqc3/keywords.tsv"));
+        std::string row;
+        while (std::getline(rows, row)) {
+            table[row.substr(0, row.find('\t'))] = row.substr(row.find('\t') + 1);
+        }
+        return table;
+    }();
+    return blocks;
+}
+
+// The block a statement opens, or "" when its first word is no keyword.
+inline std::string BlockOf(const std::string& statement) {
+    const std::size_t first = statement.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return "";
+    }
+    const std::string word =
+        Lower(statement.substr(first, statement.find_first_of(" \t\r", first) - first));
+    const auto found = KeywordBlocks().find(word);
+    return found == KeywordBlocks().end() ? "" : found->second;
+}
+
+// PHREEQC 3's options of a block, lower case, in matching order.
+inline std::vector<std::string> BlockOptions(const std::string& block) {
+    static const std::map<std::string, std::vector<std::string>> options = [] {
+        std::map<std::string, std::vector<std::string>> table;
+        std::istringstream rows(ReadWholeFile(VXCHECK_DATA_DIR "/phreeqc3/options.tsv"));
+        std::string row;
+        while (std::getline(rows, row)) {
+            const std::size_t tab = row.find('\t');
+            table[row.substr(0, tab)].push_back(row.substr(row.rfind('\t') + 1));
+        }
+        return table;
+    }();
+    const auto found = options.find(block);
+    return found == options.end() ? std::vector<std::string>() : found->second;
+}
+
+// The option a statement's first word selects in block, as PHREEQC matches it ("-" and a prefix,
+// or the whole name without "-"), or "" when it is a data line.
+inline std::string OptionOf(const std::string& block, const std::string& first_word) {
+    const std::string word = Lower(first_word);
+    const bool dashed = !word.empty() && word[0] == '-';
+    const std::string name = dashed ? word.substr(1) : word;
+    for (const std::string& option : BlockOptions(block)) {
+        if (dashed ? option.rfind(name, 0) == 0 && !name.empty() : option == name) {
+            return option;
+        }
+    }
+    return "";
+}
