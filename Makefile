@@ -6,10 +6,12 @@ RELEASE_BUILD ?= build-release
 BENCH_BUILD ?= build-bench
 COVERAGE_BUILD ?= build-coverage
 FUZZ_BUILD ?= build-fuzz
+VSIX_BUILD ?= build-vsix
+WINDOWS_PREFIX ?= build-windows/install
 FUZZ_SECONDS ?= 30
 MIN_LINE_COVERAGE ?= 90
 
-.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean
+.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean vsix vscode-test
 
 # Installs what a fresh machine lacks (Debian packages), once per machine: run-deps only what
 # building and running the program need, deps also what the tests and quality checks need.
@@ -53,6 +55,26 @@ test: build build-asan
 	$(MAKE) coverage
 	$(MAKE) fuzz
 	./scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	$(MAKE) vscode-test
+
+# The VS Code extension (editors/vscode) as platform packages that carry the server: linux-x64 from
+# a Release build whose program needs no C++ runtime of the user's machine, and win32-x64 when a
+# Windows build is installed at WINDOWS_PREFIX. Writes $(VSIX_BUILD)/vxcheck-TARGET.vsix.
+vsix: deps
+	cmake -S . -B $(VSIX_BUILD) -DCMAKE_BUILD_TYPE=Release -DVXCHECK_BUILD_TESTS=OFF \
+	  "-DCMAKE_EXE_LINKER_FLAGS=-static-libstdc++ -static-libgcc" \
+	  "-DCMAKE_SHARED_LINKER_FLAGS=-static-libstdc++ -static-libgcc"
+	cmake --build $(VSIX_BUILD) -j $(JOBS)
+	cmake --install $(VSIX_BUILD) --prefix $(VSIX_BUILD)/install
+	./editors/vscode/scripts/package_vsix.sh linux-x64 $(VSIX_BUILD)/install $(VSIX_BUILD)/vxcheck-linux-x64.vsix
+	@if [ -x $(WINDOWS_PREFIX)/bin/vxcheck.exe ]; then \
+	  ./editors/vscode/scripts/package_vsix.sh win32-x64 $(WINDOWS_PREFIX) $(VSIX_BUILD)/vxcheck-win32-x64.vsix; \
+	else echo "vsix: no Windows build at $(WINDOWS_PREFIX), so no win32-x64 package"; fi
+
+# The extension's tests (editors/vscode/test/run_tests.sh) with the server of the normal build.
+# Skipped, with a message, when the npm registry cannot be reached.
+vscode-test: build
+	./editors/vscode/test/run_tests.sh $(BUILD)
 
 # Line and branch coverage of src/ by the unit tests; the last line is "line coverage: NN.N%".
 # Fails below MIN_LINE_COVERAGE percent.
@@ -71,4 +93,5 @@ bench: deps
 	./$(BENCH_BUILD)/bench/vxcheck-lsp-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BENCH_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BENCH_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD) $(VSIX_BUILD)
+	rm -rf editors/vscode/node_modules editors/vscode/out editors/vscode/server
