@@ -11,8 +11,7 @@ WINDOWS_PREFIX ?= build-windows/install
 FUZZ_SECONDS ?= 30
 MIN_LINE_COVERAGE ?= 90
 
-.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean \
-  vsix vscode-test
+.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean vsix vscode-test
 
 # Installs what a fresh machine lacks (Debian packages), once per machine: run-deps only what
 # building and running the program need, deps also what the tests and quality checks need.

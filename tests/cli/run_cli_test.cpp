@@ -20,7 +20,8 @@ const std::string kSample = VXCHECK_SAMPLE_DATABASE;
 std::string Json(const Words& entries) {
     std::string json = "[";
     for (const std::string& entry : entries) {
-        json += (json.size() > 1 ? ",\"" : "\"") + entry + "\"";
+        json += json.size() > 1 ? ",\"" : "\"";
+        json += entry + "\"";
     }
     return json + "]\n";
 }

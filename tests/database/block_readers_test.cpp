@@ -26,8 +26,12 @@ std::string ReadBlock(Cvx_KwIdentifiers& definition, Kind kind, const std::strin
     while (!reader.AtEnd()) {
         reader.SkipLine();
     }
-    return Join(names) + (kind == Kind::Phases ? " / " + Join(formulas) : "") + " -> " +
-           std::to_string(ended);
+    std::string read = Join(names);
+    if (kind == Kind::Phases) {
+        read += " / ";
+        read += Join(formulas);
+    }
+    return read + " -> " + std::to_string(ended);
 }
 
 } // namespace

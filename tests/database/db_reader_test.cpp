@@ -18,7 +18,9 @@ std::string Trace(const std::string& text, const std::string& ops) {
     std::string trace = reader.Open(file.Path()) == 1 ? "" : "not opened";
     for (const char op : ops) {
         if (op == 'W' || op == 'S') {
-            trace += "[" + Text(op == 'W' ? reader.ReadWord() : reader.ReadStatement()) + "]";
+            trace += '[';
+            trace += Text(op == 'W' ? reader.ReadWord() : reader.ReadStatement());
+            trace += ']';
         } else if (op == 'K') {
             reader.SkipStatement();
         } else {

@@ -30,7 +30,10 @@ inline std::string Text(const CString& text) {
 inline std::string Join(const Names& names) {
     std::string joined;
     for (const CString& name : names) {
-        joined += (&name == names.data() ? "" : "|") + Text(name);
+        if (&name != names.data()) {
+            joined += '|';
+        }
+        joined += Text(name);
     }
     return joined;
 }
