@@ -112,6 +112,9 @@ const KindText& TextOf(NameKind kind) {
     return kKindTexts[4];
 }
 
+// How many different unknown names get a suggestion in one input.
+constexpr std::size_t kSuggestedNames = 40;
+
 // Words that PHREEQC takes in a list of names without reading them as names.
 bool IsSkipped(std::string_view word) {
     const std::string lower = UpperWord(word);
@@ -199,7 +202,7 @@ class NameChecker {
             return;
         }
         // A first word like a keyword, which no name resembles, is a misspelt keyword.
-        if (word == 0 && !Names().Suggest(rule.kind, name)) {
+        if (word == 0 && m_context.MisspeltKeyword(name) && !Names().Suggest(rule.kind, name)) {
             if (std::optional<std::string_view> keyword = m_context.MisspeltKeyword(name)) {
                 m_context.ReportWord(statement, word, rule.severity, "unknown-keyword",
                                      UnknownKeywordMessage(name, *keyword));
@@ -220,7 +223,10 @@ class NameChecker {
         }
         std::string message = std::string(name) + " " + std::string(TextOf(kind).word) +
                               " of the database or of the input";
-        const bool named = kind != NameKind::ExchangeMaster && kind != NameKind::SurfaceMaster;
+        // Past kSuggestedNames different unknown names (a wrong database), suggestions stop:
+        // each compares the name with every name of its kind.
+        const bool named = kind != NameKind::ExchangeMaster && kind != NameKind::SurfaceMaster &&
+                           m_messages.size() < kSuggestedNames;
         if (std::optional<std::string> suggestion =
                 named ? Names().Suggest(kind, name) : std::nullopt) {
             message += "; did you mean " + *suggestion + "?";
