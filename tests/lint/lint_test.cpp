@@ -39,6 +39,11 @@ TEST(LintInput, ReportsUnknownOptionsOnTheirLine) {
                        " -component X\n   -laa 1\nUSER_GRAPH\n -axis_titlez a\nTITLE\n -a b\n"),
               (Lines{"3:1-4 error unknown-option", "5:1-10 error unknown-option",
                      "7:3-7 warning unknown-option", "9:1-13 warning unknown-option"}));
+    // Nested component readers hand unknown lines outwards; an -isotopes section is not judged.
+    EXPECT_EQ(Findings("SOLID_SOLUTIONS_MODIFY 1\n -solid_solution Ss\n  -component Calcite\n"
+                       "   -moles 1\n  -tk 298\n  -tkk 1\nSOLUTION_MODIFY 1\n -isotopes\n"
+                       "  13C\n   -anything 1\n"),
+              Lines{"6:2-6 warning unknown-option"});
     // Abbreviations, dashless options and numbers are no mistakes.
     EXPECT_EQ(Findings("SELECTED_OUTPUT\n -mol Ca+2\n file x.sel\n -tot Ca\n -1 2\n"), Lines{});
 }
