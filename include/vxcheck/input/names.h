@@ -34,7 +34,7 @@ struct NameOrigin {
 };
 
 struct NameEntry {
-    std::string name;    // as defined
+    std::string name; // as defined
     NameKind kind = NameKind::Element;
     NameOrigin origin;
     std::string formula;  // a phase's formula, an element's master species; else empty
@@ -43,8 +43,8 @@ struct NameEntry {
 
 // A statement of a block, as the input reader classified it, handed to NameTable::Collect.
 struct BlockStatement {
-    std::string_view block;                // lower-case block name, such as "phases"
-    std::string_view option;               // lower-case option name when an option line, else ""
+    std::string_view block;                  // lower-case block name, such as "phases"
+    std::string_view option;                 // lower-case option name when an option line, else ""
     std::span<const std::string_view> words; // the statement's words, the option word included
     NameOrigin origin;
 };
