@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -31,21 +32,13 @@ TEST(InputFields, NamesEachWordByItsBlock) {
         "PHASES\nGypsum\n CaSO4:2H2O = Ca+2 + SO4-2 + 2H2O\n"              // 15-17
         "EXCHANGE\n CaX2 0.1\nSURFACE\n Hfo_wOH 1e-3 600 1\nMIX\n 1 0.5\n" // 18-23
         "SOLUTION_SPECIES\nH+ = H+\nINCLUDE$ more.pqi\n");                 // 24-26
-    EXPECT_EQ(Kinds(model, 0), "KNDD");
-    EXPECT_EQ(Kinds(model, 1), "OU");
-    EXPECT_EQ(Kinds(model, 2), "O#P");
-    EXPECT_EQ(Kinds(model, 3), "E#UT");
-    EXPECT_EQ(Kinds(model, 5), "P##");
-    EXPECT_EQ(Kinds(model, 7), "Of");
-    EXPECT_EQ(Kinds(model, 8), "OEE");
-    EXPECT_EQ(Kinds(model, 9), "E"); // continues -totals
-    EXPECT_EQ(Kinds(model, 11), "R");
-    EXPECT_EQ(Kinds(model, 13), "BBB");
-    EXPECT_EQ(Kinds(model, 16), "P");
-    EXPECT_EQ(Kinds(model, 17), "=======");
-    EXPECT_EQ(Kinds(model, 19), "X#");
-    EXPECT_EQ(Kinds(model, 21), "F###");
-    EXPECT_EQ(Kinds(model, 23), "N#");
-    EXPECT_EQ(Kinds(model, 25), "===");
-    EXPECT_EQ(Kinds(model, 26), "ff");
+    const std::pair<std::size_t, std::string> expected[] = {
+        {0, "KNDD"},  {1, "OU"},   {2, "O#P"},  {3, "E#UT"},     {5, "P##"},
+        {7, "Of"},    {8, "OEE"},  {9, "E"}, // continues -totals
+        {11, "R"},    {13, "BBB"}, {16, "P"},   {17, "======="}, {19, "X#"},
+        {21, "F###"}, {23, "N#"},  {25, "==="}, {26, "ff"},
+    };
+    for (const auto& [index, kinds] : expected) {
+        EXPECT_EQ(Kinds(model, index), kinds) << "statement " << index;
+    }
 }
