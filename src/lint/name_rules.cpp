@@ -82,9 +82,11 @@ bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
     case NameKind::ExchangeMaster:
     case NameKind::SurfaceMaster:
         return HoldsMaster(names, kind, name);
-    case NameKind::Element:
+    case NameKind::Element: // exchange and surface masters have totals too
         return names.Find(NameKind::Element, name) != nullptr ||
-               names.Find(NameKind::ValenceState, name) != nullptr;
+               names.Find(NameKind::ValenceState, name) != nullptr ||
+               names.Find(NameKind::ExchangeMaster, name) != nullptr ||
+               names.Find(NameKind::SurfaceMaster, name) != nullptr;
     case NameKind::AqueousSpecies:
         return names.Find(NameKind::AqueousSpecies, name) != nullptr ||
                names.Find(NameKind::ExchangeSpecies, name) != nullptr ||
