@@ -110,7 +110,7 @@ class ReactionChecker {
                                      "CaCO3\"; this line has no \"=\".");
         }
         m_current = Definition();
-        m_context.SilenceRestOfBlock(index);
+        m_context.SilenceFrom(index);
     }
 
     // Judges the reaction read last, now that its options are known.

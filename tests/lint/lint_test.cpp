@@ -76,6 +76,11 @@ TEST(LintInput, ReportsMisspeltKeywordsWhereTheNextLinesShowTheBlock) {
               Lines{"3:0-7 warning unknown-keyword"});
     EXPECT_EQ(Findings("PHASES\nFoo\n Ca = Ca\nSOLXUTION 1\nEND\n"),
               Lines{"4:0-9 warning unknown-keyword"});
+    // USE, SAVE and COPY show themselves by their arguments; a BASIC line by its missing number.
+    EXPECT_EQ(Findings("TITLE Run 1\nUSEX solution 1\nEXCHANGE 1\n X 0.1\nCOPXY cell 1 2\n"
+                       "USER_PUNCH\n -start\n10 PUNCH 1\n -end\nUSER_GRAPHH 1\n"),
+              (Lines{"2:0-4 warning unknown-keyword", "5:0-5 warning unknown-keyword",
+                     "10:0-11 warning unknown-keyword"}));
     // Titles, elements and exchangers that only look like keywords.
     EXPECT_EQ(Findings("TITLE Solutions of calcite\nSolutions at 25 C\nSOLUTION 1\n"
                        "SOLUTION 2\n Sit 1\nKINETICS 1\nKinetic\n -m0 1\n"),
