@@ -62,9 +62,14 @@ void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, N
 void CollectSpecies(names::NameIndexes& names, const BlockStatement& statement, NameKind kind) {
     std::string equation = Joined(statement.words);
     std::string species = DefinedSpecies(equation);
-    if (!species.empty()) {
-        names.Add({std::move(species), kind, statement.origin, "", std::move(equation)});
+    if (species.empty()) {
+        return;
     }
+    // PHREEQC also keeps each exchange species as a phase, which EQUILIBRIUM_PHASES may name.
+    if (kind == NameKind::ExchangeSpecies) {
+        names.Add({species, NameKind::Phase, statement.origin, species, equation});
+    }
+    names.Add({std::move(species), kind, statement.origin, "", std::move(equation)});
 }
 
 } // namespace
@@ -97,13 +102,14 @@ void NameTable::Collect(const BlockStatement& statement) {
         return;
     }
     if (block == "rates") {
-        // A rate's BASIC program runs from -start to -end; any other plain line names a rate.
+        // A rate's name line is followed by its BASIC program, up to -end; -start may open it.
         if (statement.option == "start") {
             state.in_rate_program = true;
         } else if (statement.option == "end") {
             state.in_rate_program = false;
         } else if (statement.option.empty() && !state.in_rate_program && !statement.words.empty()) {
             names.Add({std::string(statement.words[0]), NameKind::Rate, statement.origin, "", ""});
+            state.in_rate_program = true; // the lines after a name are its program
         }
         return;
     }
