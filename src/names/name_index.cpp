@@ -32,9 +32,14 @@ bool IgnoresCase(NameKind kind) {
     }
 }
 
+void FoldInto(std::string_view name, std::string& folded) {
+    folded.resize(name.size());
+    std::transform(name.begin(), name.end(), folded.begin(), Lower);
+}
+
 std::string Folded(std::string_view name) {
-    std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(), Lower);
+    std::string folded;
+    FoldInto(name, folded);
     return folded;
 }
 

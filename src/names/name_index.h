@@ -38,8 +38,9 @@ using FoldedNameIndex = std::unordered_map<std::string, std::size_t, FoldedHash,
 // formulas, whose elements depend on case ("HFO_w" is H, F and O_w).
 bool IgnoresCase(NameKind kind);
 
-// name with ASCII letters in lower case.
+// name with ASCII letters in lower case, returned or written to folded.
 std::string Folded(std::string_view name);
+void FoldInto(std::string_view name, std::string& folded);
 
 struct KindNames {
     std::vector<std::size_t> order; // positions in NameIndexes::entries, in definition order

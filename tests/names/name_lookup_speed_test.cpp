@@ -29,3 +29,27 @@ TEST(NameLookupSpeed, TwentyThousandLookupsInLlnlDat) {
     EXPECT_LT(ms, 5.0);
     std::printf("20000 lookups: %.2f ms\n", ms);
 }
+
+TEST(NameLookupSpeed, SuggestionsAmongLlnlDatPhases) {
+    vxcheck::NameTable table;
+    Feed(table, ReadWholeFile(VXCHECK_DATA_DIR "/databases/llnl.dat"), "llnl.dat");
+    const std::vector<const vxcheck::NameEntry*> phases = table.All(vxcheck::NameKind::Phase);
+    ASSERT_GT(phases.size(), 200U);
+
+    // 200 phase names, each with one letter doubled: a misspelling each, timed as one batch.
+    std::vector<std::string> misspelt;
+    for (std::size_t i = 0; i < 200; ++i) {
+        std::string name = phases[i * 5 % phases.size()]->name;
+        misspelt.push_back(name.insert(name.size() / 2, 1, name[name.size() / 2]));
+    }
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t suggested = 0;
+    for (const std::string& name : misspelt) {
+        suggested += table.Suggest(vxcheck::NameKind::Phase, name) ? 1 : 0;
+    }
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GT(suggested, 150U);
+    EXPECT_LT(ms, 100.0);
+    std::printf("200 suggestions: %.2f ms, %zu made\n", ms, suggested);
+}
