@@ -112,11 +112,16 @@ class ElementReader {
                 continue;
             }
             if (c == '(' || c == ':') {
+                // Each group is read by a nested call: a limit keeps the stack small.
+                if (++m_depth > kMaxDepth) {
+                    return Fail("groups nested too deeply");
+                }
                 m_open += c == '(' ? 1 : 0;
                 ++m_pos;
                 if (!ReadScaled(coefficient, c == ':')) {
                     return false;
                 }
+                --m_depth;
                 continue;
             }
             return Fail(std::string("unexpected character ") + c);
@@ -134,7 +139,9 @@ class ElementReader {
 
     std::string_view m_text;
     std::size_t m_pos = 0;
+    static constexpr int kMaxDepth = 64;
     int m_open = 0;
+    int m_depth = 0;
     std::vector<ElementRead> m_elements;
     std::string m_error;
 };
