@@ -18,15 +18,6 @@ std::string Joined(std::span<const std::string_view> words) {
     return text;
 }
 
-// An element or valence state as PHREEQC stores it: "Fe(+2)" is "Fe(2)".
-std::string MasterName(std::string_view written) {
-    std::string name(written);
-    if (const std::size_t plus = name.find("(+"); plus != std::string::npos) {
-        name.erase(plus + 1, 1);
-    }
-    return name;
-}
-
 // The species an equation defines (the first on its right side), or "" when it does not read.
 std::string DefinedSpecies(const std::string& equation) {
     const std::optional<Reaction> reaction = ParseReaction(equation);
@@ -48,7 +39,7 @@ void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, N
     if (statement.words.empty()) {
         return;
     }
-    const std::string name = MasterName(statement.words[0]);
+    const std::string name = names::MasterName(statement.words[0]);
     const std::string species = statement.words.size() > 1 ? std::string(statement.words[1]) : "";
     if (kind == NameKind::Element && name.find('(') != std::string::npos) {
         kind = NameKind::ValenceState;

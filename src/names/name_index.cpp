@@ -32,6 +32,14 @@ bool IgnoresCase(NameKind kind) {
     }
 }
 
+std::string MasterName(std::string_view written) {
+    std::string name(written);
+    if (const std::size_t plus = name.find("(+"); plus != std::string::npos) {
+        name.erase(plus + 1, 1);
+    }
+    return name;
+}
+
 void FoldInto(std::string_view name, std::string& folded) {
     folded.resize(name.size());
     std::transform(name.begin(), name.end(), folded.begin(), Lower);
@@ -78,6 +86,13 @@ void NameIndexes::Add(NameEntry entry) {
 const NameEntry* NameIndexes::Find(NameKind kind, std::string_view name) const {
     const KindNames& names = kinds.at(static_cast<std::size_t>(kind));
     if (IgnoresCase(kind)) {
+        // PHREEQC drops the "+" of the first "(+" in an element or valence state it looks up.
+        std::string stored;
+        if (kind != NameKind::Phase && kind != NameKind::Rate &&
+            name.find("(+") != std::string_view::npos) {
+            stored = MasterName(name);
+            name = stored;
+        }
         const auto found = names.folded.find(name);
         return found == names.folded.end() ? nullptr : &entries[found->second];
     }

@@ -38,6 +38,9 @@ using FoldedNameIndex = std::unordered_map<std::string, std::size_t, FoldedHash,
 // formulas, whose elements depend on case ("HFO_w" is H, F and O_w).
 bool IgnoresCase(NameKind kind);
 
+// An element or valence state as PHREEQC stores and looks it up: "Fe(+2)" is "Fe(2)".
+std::string MasterName(std::string_view written);
+
 // name with ASCII letters in lower case, returned or written to folded.
 std::string Folded(std::string_view name);
 void FoldInto(std::string_view name, std::string& folded);

@@ -98,6 +98,7 @@ TEST(NameTable, FindIgnoresCaseOnlyWherePhreeqcDoes) {
     EXPECT_NE(table.Find(NameKind::Phase, "co2(G)"), nullptr);
     EXPECT_NE(table.Find(NameKind::Element, "FE"), nullptr);
     EXPECT_NE(table.Find(NameKind::ValenceState, "fe(3)"), nullptr);
+    EXPECT_NE(table.Find(NameKind::ValenceState, "Fe(+3)"), nullptr); // read as Fe(3)
     EXPECT_NE(table.Find(NameKind::Rate, "pyrite"), nullptr);
     EXPECT_NE(table.Find(NameKind::Phase, "nax"), nullptr);
     EXPECT_EQ(table.Find(NameKind::SurfaceMaster, "HFO_w"), nullptr);

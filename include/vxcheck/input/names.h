@@ -71,6 +71,7 @@ class NameTable {
 
     // The entry of a name of a kind, or null: found without regard to the case of letters where
     // PHREEQC itself ignores it (elements, valence states, phases, rates), else by exact spelling.
+    // An element or valence state is looked up as PHREEQC does, "Fe(+3)" as "Fe(3)".
     const NameEntry* Find(NameKind kind, std::string_view name) const;
     // Every name of a kind, in definition order.
     std::vector<const NameEntry*> All(NameKind kind) const;
