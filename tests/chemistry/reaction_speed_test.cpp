@@ -20,6 +20,6 @@ TEST(ReactionSpeed, EveryLlnlDatEquationReadAndBalanced) {
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(balanced, equations.size());
-    EXPECT_LT(ms, 25.0);
+    EXPECT_LT(ms, 60.0); // about 10 ms on an idle machine
     std::printf("%zu equations: %.2f ms\n", equations.size(), ms);
 }

@@ -26,7 +26,7 @@ TEST(NameLookupSpeed, TwentyThousandLookupsInLlnlDat) {
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(found, 20000U);
-    EXPECT_LT(ms, 5.0);
+    EXPECT_LT(ms, 10.0); // about 1 ms on an idle machine
     std::printf("20000 lookups: %.2f ms\n", ms);
 }
 
@@ -50,6 +50,6 @@ TEST(NameLookupSpeed, SuggestionsAmongLlnlDatPhases) {
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_GT(suggested, 150U);
-    EXPECT_LT(ms, 100.0);
+    EXPECT_LT(ms, 200.0); // about 30 ms on an idle machine
     std::printf("200 suggestions: %.2f ms, %zu made\n", ms, suggested);
 }

@@ -10,26 +10,18 @@
 // Feeds text to table as an input reader would: keyword lines open blocks, ";" separates
 // statements, "#" starts a comment, options are matched with PHREEQC's rules.
 inline void Feed(vxcheck::NameTable& table, const std::string& text, const std::string& file = "") {
-    std::istringstream lines(text);
-    std::string whole;
     std::string block;
-    for (int number = 0; std::getline(lines, whole); ++number) {
-        std::istringstream statements(whole.substr(0, whole.find('#')));
-        std::string statement;
-        while (std::getline(statements, statement, ';')) {
-            if (const std::string opened = BlockOf(statement); !opened.empty()) {
-                block = opened;
-                table.BeginBlock(block);
-                continue;
-            }
-            std::istringstream split(statement);
-            std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
-            if (words.empty()) {
-                continue;
-            }
-            const std::vector<std::string_view> views(words.begin(), words.end());
-            const std::string option = OptionOf(block, words[0]);
-            table.Collect({block, option, views, {file, number}});
+    ForEachStatement(text, [&](const std::string& statement, int line) {
+        if (const std::string opened = BlockOf(statement); !opened.empty()) {
+            block = opened;
+            table.BeginBlock(block);
+            return;
         }
-    }
+        std::istringstream split(statement);
+        const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
+        if (!words.empty()) {
+            const std::vector<std::string_view> views(words.begin(), words.end());
+            table.Collect({block, OptionOf(block, words[0]), views, {file, line}});
+        }
+    });
 }
