@@ -86,14 +86,15 @@ void NameIndexes::Add(NameEntry entry) {
 const NameEntry* NameIndexes::Find(NameKind kind, std::string_view name) const {
     const KindNames& names = kinds.at(static_cast<std::size_t>(kind));
     if (IgnoresCase(kind)) {
-        // PHREEQC drops the "+" of the first "(+" in an element or valence state it looks up.
-        std::string stored;
-        if (kind != NameKind::Phase && kind != NameKind::Rate &&
-            name.find("(+") != std::string_view::npos) {
-            stored = MasterName(name);
-            name = stored;
+        if (const auto found = names.folded.find(name); found != names.folded.end()) {
+            return &entries[found->second];
         }
-        const auto found = names.folded.find(name);
+        // PHREEQC drops the "+" of the first "(+" in an element or valence state it looks up.
+        if (kind == NameKind::Phase || kind == NameKind::Rate ||
+            name.find("(+") == std::string_view::npos) {
+            return nullptr;
+        }
+        const auto found = names.folded.find(MasterName(name));
         return found == names.folded.end() ? nullptr : &entries[found->second];
     }
     const auto found = names.exact.find(name);
