@@ -42,8 +42,11 @@ std::string PhaseFormula(const std::string& written, const std::string& unmarked
 // The sums of a reaction, right side less left side.
 class Sums {
   public:
-    // Adds a term's formula times factor; false when the formula does not read.
+    // Adds a term's formula times factor; false when there is none or it does not read.
     bool Add(std::string formula, double factor) {
+        if (formula.empty()) {
+            return false;
+        }
         m_formulas.push_back(std::move(formula));
         const std::string& text = m_formulas.back();
         const chemistry::ElementsRead read = chemistry::ReadElements(text);
