@@ -4,10 +4,10 @@
 // follows it ("CaSO4:2H2O"). Reading stops at the first "+" or "-" outside brackets.
 #pragma once
 
-#include <vxcheck/input/chemistry.h>
-
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vxcheck::chemistry {
 
