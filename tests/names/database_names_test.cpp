@@ -1,7 +1,11 @@
 // Name tables of the shipped databases: what they hold.
 #include "names/table_feed.h"
 
+#include <vxcheck/input/chemistry.h>
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -38,4 +42,18 @@ TEST(DatabaseNames, LlnlDatTableIsLarge) {
     EXPECT_GT(table.All(NameKind::AqueousSpecies).size(), 1000U);
     EXPECT_NE(table.Find(NameKind::Rate, "Calcite"), nullptr);
     EXPECT_EQ(table.Suggest(NameKind::Phase, "Calcitte"), "Calcite");
+}
+
+TEST(DatabaseNames, EveryDatabasePhaseHasAFormulaThatReads) {
+    for (const auto& entry : std::filesystem::directory_iterator(VXCHECK_DATA_DIR "/databases")) {
+        if (entry.path().extension() != ".dat") {
+            continue;
+        }
+        const std::string name = entry.path().filename().string();
+        const vxcheck::NameTable table = DatabaseTable(name);
+        EXPECT_EQ(table.Empty(), name == "co2.dat") << name; // co2.dat is a table of data
+        for (const vxcheck::NameEntry* phase : table.All(NameKind::Phase)) {
+            EXPECT_TRUE(vxcheck::ParseFormula(phase->formula)) << name << ": " << phase->name;
+        }
+    }
 }
