@@ -5,7 +5,9 @@
 
 #include "support/database_text.h"
 
-#include <iterator>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 // Feeds text to table as an input reader would: keyword lines open blocks, ";" separates
 // statements, "#" starts a comment, options are matched with PHREEQC's rules.
@@ -17,11 +19,16 @@ inline void Feed(vxcheck::NameTable& table, const std::string& text, const std::
             table.BeginBlock(block);
             return;
         }
-        std::istringstream split(statement);
-        const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
+        std::vector<std::string_view> words;
+        for (std::size_t begin = statement.find_first_not_of(" \t\r"); begin != std::string::npos;
+             begin = statement.find_first_not_of(" \t\r", begin)) {
+            const std::size_t end =
+                std::min(statement.find_first_of(" \t\r", begin), statement.size());
+            words.push_back(std::string_view(statement).substr(begin, end - begin));
+            begin = end;
+        }
         if (!words.empty()) {
-            const std::vector<std::string_view> views(words.begin(), words.end());
-            table.Collect({block, OptionOf(block, words[0]), views, {file, line}});
+            table.Collect({block, OptionOf(block, std::string(words[0])), words, {file, line}});
         }
     });
 }
