@@ -36,14 +36,6 @@ TEST(DatabaseNames, PhreeqcDatHoldsItsNames) {
     EXPECT_EQ(table.Suggest(NameKind::Phase, "Gipsum"), "Gypsum");
 }
 
-TEST(DatabaseNames, LlnlDatTableIsLarge) {
-    const vxcheck::NameTable table = DatabaseTable("llnl.dat");
-    EXPECT_GT(table.All(NameKind::Phase).size(), 1000U);
-    EXPECT_GT(table.All(NameKind::AqueousSpecies).size(), 1000U);
-    EXPECT_NE(table.Find(NameKind::Rate, "Calcite"), nullptr);
-    EXPECT_EQ(table.Suggest(NameKind::Phase, "Calcitte"), "Calcite");
-}
-
 TEST(DatabaseNames, EveryDatabasePhaseHasAFormulaThatReads) {
     for (const auto& entry : std::filesystem::directory_iterator(VXCHECK_DATA_DIR "/databases")) {
         if (entry.path().extension() != ".dat") {
