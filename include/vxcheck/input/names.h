@@ -20,7 +20,7 @@ enum class NameKind {
     ValenceState,    // "Fe(2)", "S(6)" (from SOLUTION_MASTER_SPECIES)
     MasterSpecies,   // "Ca+2", "Fe+2" (from SOLUTION_MASTER_SPECIES)
     AqueousSpecies,  // "CaCO3", "Fe+3" (from SOLUTION_SPECIES)
-    Phase,           // "Calcite", "CO2(g)" (from PHASES)
+    Phase,           // "Calcite", "CO2(g)" (from PHASES; every exchange species is one too)
     ExchangeMaster,  // "X" (from EXCHANGE_MASTER_SPECIES)
     ExchangeSpecies, // "NaX" (from EXCHANGE_SPECIES)
     SurfaceMaster,   // "Hfo_w" (from SURFACE_MASTER_SPECIES)
@@ -39,8 +39,9 @@ struct NameEntry {
     std::string name; // as defined
     NameKind kind = NameKind::Element;
     NameOrigin origin;
-    std::string formula;  // a phase's formula, an element's master species; else empty
-    std::string reaction; // the defining reaction as written, when there is one
+    std::string formula;  // a phase's formula; an element's, valence state's, exchange or
+                          // surface master's master species; a master species' element
+    std::string reaction; // the defining reaction, its words joined by one blank, when there is one
 };
 
 // A statement of a block, as the input reader classified it, handed to NameTable::Collect.
@@ -70,8 +71,9 @@ class VXCHECK_API NameTable {
     // Adds one name directly.
     void Add(NameEntry entry);
 
-    // The entry of a name of a kind: PHREEQC's exact spelling first, then without regard to the
-    // case of letters where PHREEQC itself ignores it (elements and phases); null when none.
+    // The entry of a name of a kind, or null: found without regard to the case of letters where
+    // PHREEQC itself ignores it (elements, valence states, phases, rates), else by exact spelling.
+    // An element or valence state is looked up as PHREEQC does, "Fe(+3)" as "Fe(3)".
     const NameEntry* Find(NameKind kind, std::string_view name) const;
     // Every name of a kind, in definition order.
     std::vector<const NameEntry*> All(NameKind kind) const;
