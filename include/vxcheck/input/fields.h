@@ -2,6 +2,7 @@
 // of keyword, option and data lines, for completion, hover and the lint rules.
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/input/model.h>
 
 #include <cstddef>
@@ -30,6 +31,6 @@ enum class FieldKind {
 
 // The kind of each word of model.statements[index], in order; words past what the block's
 // reader defines are Text.
-std::vector<FieldKind> ClassifyFields(const InputModel& model, std::size_t index);
+VXCHECK_API std::vector<FieldKind> ClassifyFields(const InputModel& model, std::size_t index);
 
 } // namespace vxcheck
