@@ -143,14 +143,12 @@ Json At(const std::string& uri, int line, int character) {
 
 int main() {
     const std::string llnl = kShared + "/databases/llnl.dat";
-    Cvx_Check checker;
-    vxcheck::lsp::Vocabulary vocabulary(checker);
     std::vector<double> loads;
     std::size_t phases = 0;
     for (int run = 0; run < 5; ++run) {
         Clock::time_point start = Clock::now();
         vxcheck::lsp::DatabaseStatus status =
-            vxcheck::lsp::LoadDatabase(llnl, vxcheck::lsp::ReadThroughChecker, vocabulary);
+            vxcheck::lsp::LoadDatabase(llnl, vxcheck::lsp::ReadThroughChecker);
         loads.push_back(Milliseconds(Clock::now() - start));
         phases = status.names ? status.names->List(vxcheck::lsp::NameList::Phases).size() : 0;
     }

@@ -56,7 +56,8 @@ TEST(Program, ExitStatusesReachTheShell) {
     const ProgramRun missing = RunProgram("--db /no/such.dat keywords");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "vxcheck: cannot open database '/no/such.dat'\n");
+    EXPECT_EQ(missing.err,
+              "vxcheck: cannot read database '/no/such.dat': No such file or directory\n");
 
     const ProgramRun usage = RunProgram("--db");
     EXPECT_EQ(usage.status, 2);

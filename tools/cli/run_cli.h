@@ -9,7 +9,7 @@ namespace vxcheck::cli {
 
 // Exit statuses.
 constexpr int kSuccess = 0;
-constexpr int kCannotOpen = 1; // a --db file cannot be opened
+constexpr int kCannotOpen = 1; // a --db file cannot be read
 constexpr int kUsage = 2;      // the command line is wrong
 
 // Runs vxcheck with the words after the program name: reads the databases, answers on out,

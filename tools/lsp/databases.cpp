@@ -1,89 +1,13 @@
-// Database loading. The reader gives the species and phase lists; the file's own
-// EXCHANGE_MASTER_SPECIES, SURFACE_MASTER_SPECIES and PHASES blocks, cut by the same statement
-// rules as documents, give what the checker keeps to itself.
+// Database loading: the file is read once, whole, and the reader takes every name the server
+// offers from its bytes.
 #include "lsp/databases.h"
 
 #include "lsp/positions.h"
-#include "lsp/statements.h"
+#include "lsp/text.h"
 
-#include <vxcheck/word_list.h>
-
-#include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <iterator>
+#include <vxcheck/database_file.h>
 
 namespace vxcheck::lsp {
-namespace {
-
-CString Bytes(std::string_view word) {
-    return CString(word.data(), static_cast<int>(word.size()));
-}
-
-// The sorted view of a word list, as the checker's own lists are sorted, in UTF-8.
-std::vector<std::string> SortedNames(Cvx_WordList& words) {
-    std::vector<std::string> names;
-    for (const CString& word : words.GetSortedWords()) {
-        names.push_back(ToUtf8(word.GetString()));
-    }
-    return names;
-}
-
-bool IsNumber(std::string_view word) {
-    std::size_t at = !word.empty() && word[0] == '+' ? 1 : 0;
-    return at < word.size() &&
-           std::all_of(word.begin() + static_cast<std::ptrdiff_t>(at), word.end(), [](char ch) {
-               return std::isdigit(static_cast<unsigned char>(ch)) || ch == '.';
-           });
-}
-
-// Collects the names that the checker does not hand out from the database text.
-void ScanBlocks(std::string_view text, const Vocabulary& vocabulary, DatabaseNames& names) {
-    Cvx_WordList exchange;
-    Cvx_WordList surface;
-    const BlockInfo* block = nullptr;
-    std::string phase; // a phase name waiting for its reaction
-    std::vector<Statement> statements;
-    bool continued = false;
-    for (std::string_view line : SplitLines(text)) {
-        statements.clear();
-        continued = SplitStatements(line, 0, continued, statements);
-        for (const Statement& statement : statements) {
-            std::vector<Word> words = SplitWords(line, statement.begin, statement.end);
-            if (words.empty() || statement.continued) {
-                continue;
-            }
-            auto word = [&](std::size_t i) {
-                return line.substr(words[i].begin, words[i].end - words[i].begin);
-            };
-            if (const BlockInfo* opened = vocabulary.FindBlock(word(0))) {
-                block = opened;
-                phase.clear();
-                continue;
-            }
-            if (block == nullptr || IsOptionWord(word(0)) ||
-                !vocabulary.FindOptionExact(*block, word(0)).empty()) {
-                continue;
-            }
-            if (block->name == "exchange_master_species") {
-                exchange.AddWord(Bytes(word(0)));
-            } else if (block->name == "surface_master_species") {
-                surface.AddWord(Bytes(word(0)));
-            } else if (block->name == "phases" && phase.empty()) {
-                phase = ToUtf8(word(0));
-            } else if (block->name == "phases") {
-                // Some databases write a coefficient before the formula ("1 UO2(H2PO4)2:3H2O").
-                std::size_t at = IsNumber(word(0)) && words.size() > 1 ? 1 : 0;
-                names.formulas.try_emplace(phase, ToUtf8(word(at)));
-                phase.clear();
-            }
-        }
-    }
-    names.lists[static_cast<std::size_t>(NameList::ExchangeMasterSpecies)] = SortedNames(exchange);
-    names.lists[static_cast<std::size_t>(NameList::SurfaceMasterSpecies)] = SortedNames(surface);
-}
-
-} // namespace
 
 unsigned DatabaseNames::ListsOf(std::string_view name, std::string* spelled) const {
     auto it = m_lists.find(std::string(name));
@@ -114,18 +38,14 @@ void DatabaseNames::Index() {
     }
 }
 
-DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
-                            const Vocabulary& vocabulary) {
-    std::error_code error;
-    std::ifstream file(path, std::ios::binary);
-    if (!std::filesystem::is_regular_file(path, error) || !file) {
-        return {nullptr, "cannot open database '" + path + "'", false};
+DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader) {
+    DatabaseFile file = ReadDatabaseFile(CString(path.data(), static_cast<int>(path.size())));
+    if (!file.read) {
+        return {nullptr, "cannot read database '" + path + "': " + file.reason, false};
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     auto names = std::make_shared<DatabaseNames>();
     names->path = path;
-    reader(path, *names);
-    ScanBlocks(text, vocabulary, *names);
+    reader(file.bytes, *names);
     names->Index();
     return {std::move(names), {}, false};
 }
@@ -140,7 +60,7 @@ DatabaseStatus& DatabaseCache::Get(const std::string& path) {
     if (it != m_entries.end() && it->second.time == time) {
         return it->second.status;
     }
-    Entry entry{time, LoadDatabase(path, m_reader, m_vocabulary)};
+    Entry entry{time, LoadDatabase(path, m_reader)};
     if (it != m_entries.end() && !entry.status.names &&
         it->second.status.error == entry.status.error) {
         entry.status.reported = it->second.status.reported; // the same failure is told once

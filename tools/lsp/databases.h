@@ -2,8 +2,6 @@
 // time into a checker, its names kept as the server offers them, shared by every document.
 #pragma once
 
-#include "lsp/vocabulary.h"
-
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -53,13 +51,12 @@ class DatabaseNames {
     std::unordered_map<std::string, std::string> m_folded; // lower-case name -> name
 };
 
-// How a database file is read: fills the lists that a checker collects (composition names,
-// master species, aqueous species, phases, gases). The program reads with ReadThroughChecker;
-// tests may hand in lists of their own.
-using DatabaseReader = std::function<void(const std::string& path, DatabaseNames& names)>;
+// How a database is read from the bytes of its file: fills the lists and the phase formulas. The
+// program reads with ReadThroughChecker; tests may hand in lists of their own.
+using DatabaseReader = std::function<void(const std::string& bytes, DatabaseNames& names)>;
 
-// Reads path into a new checker with PHREEQC 3 reading and copies the checker's lists.
-void ReadThroughChecker(const std::string& path, DatabaseNames& names);
+// Reads the bytes into a new checker with PHREEQC 3 reading and copies what the checker collects.
+void ReadThroughChecker(const std::string& bytes, DatabaseNames& names);
 
 // A database as the cache holds it: its names, or why it could not be read.
 struct DatabaseStatus {
@@ -68,15 +65,12 @@ struct DatabaseStatus {
     bool reported = false; // the error was shown to the user
 };
 
-// Reads the database at path: the checker's lists through reader, and the phase formulas and
-// the exchange and surface master species from the file's own blocks.
-DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader,
-                            const Vocabulary& vocabulary);
+// Reads the database file at path once and hands its bytes to reader; or says why it cannot.
+DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader);
 
 class DatabaseCache {
   public:
-    DatabaseCache(DatabaseReader reader, const Vocabulary& vocabulary)
-        : m_reader(std::move(reader)), m_vocabulary(vocabulary) {}
+    explicit DatabaseCache(DatabaseReader reader) : m_reader(std::move(reader)) {}
 
     // The database at path, read again only when its modification time has changed.
     DatabaseStatus& Get(const std::string& path);
@@ -87,7 +81,6 @@ class DatabaseCache {
         DatabaseStatus status;
     };
     DatabaseReader m_reader;
-    const Vocabulary& m_vocabulary;
     std::map<std::string, Entry> m_entries;
 };
 

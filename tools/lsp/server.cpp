@@ -59,7 +59,7 @@ Server::Method Server::Notification(void (Server::*handler)(const Params&)) {
 
 Server::Server(std::istream& in, std::ostream& out, ServerConfig config)
     : m_reader(in), m_out(out), m_vocabulary(m_checker),
-      m_databases(std::move(config.readDatabase), m_vocabulary) {
+      m_databases(std::move(config.readDatabase)) {
     m_settings.environmentDatabase = std::move(config.environmentDatabase);
     m_methods = {
         {"$/cancelRequest", Notification(&Server::OnCancelRequest)},
