@@ -4,6 +4,8 @@
 
 #include <vxcheck/platform/mbstring.h>
 
+#include "check/index_arena.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -17,65 +19,23 @@ int SlotOf(char ch) {
     return (slot >= 0 && slot < Cvx_WordIndexNode::kSlots) ? slot : -1;
 }
 
-// A node whose fields equal those of source, with no children yet.
-Cvx_WordIndexNode* ShallowCopy(const Cvx_WordIndexNode& source) {
-    auto* node = new Cvx_WordIndexNode;
-    node->character = source.character;
-    node->terminal = source.terminal;
-    node->count = source.count;
-    node->position = source.position;
-    return node;
-}
-
-void FreeTree(Cvx_WordIndexNode* root) {
-    std::vector<Cvx_WordIndexNode*> pending{root};
-    while (!pending.empty()) {
-        Cvx_WordIndexNode* node = pending.back();
-        pending.pop_back();
-        for (Cvx_WordIndexNode* child : node->children) {
-            if (child != nullptr) {
-                pending.push_back(child);
-            }
-        }
-        delete node;
-    }
-}
-
-Cvx_WordIndexNode* CopyTree(const Cvx_WordIndexNode& source) {
-    Cvx_WordIndexNode* root = ShallowCopy(source);
-    // Pairs of (source node, its copy) whose children still have to be copied.
-    std::vector<std::pair<const Cvx_WordIndexNode*, Cvx_WordIndexNode*>> pending{{&source, root}};
-    try {
-        while (!pending.empty()) {
-            const auto [from, to] = pending.back();
-            pending.pop_back();
-            for (int slot = 0; slot < Cvx_WordIndexNode::kSlots; ++slot) {
-                if (from->children[slot] != nullptr) {
-                    to->children[slot] = ShallowCopy(*from->children[slot]);
-                    pending.emplace_back(from->children[slot], to->children[slot]);
-                }
-            }
-        }
-    } catch (...) {
-        FreeTree(root);
-        throw;
-    }
-    return root;
-}
-
 } // namespace
 
-Cvx_WordIndex::Cvx_WordIndex() : root(new Cvx_WordIndexNode), lastPosition(-1) {}
+// Copies share their nodes until one of them inserts a word (docs/decisions.md, "Index nodes
+// live in arenas").
+Cvx_WordIndex::Cvx_WordIndex() : root(vxcheck::detail::EmptyIndexRoot()), lastPosition(-1) {}
 
 Cvx_WordIndex::Cvx_WordIndex(const Cvx_WordIndex& other)
-    : root(CopyTree(*other.root)), walkResult(other.walkResult), lastPosition(other.lastPosition) {}
+    : root(other.root), walkResult(other.walkResult), lastPosition(other.lastPosition) {
+    vxcheck::detail::ShareIndex(root);
+}
 
 Cvx_WordIndex& Cvx_WordIndex::operator=(const Cvx_WordIndex& other) {
     if (this != &other) {
-        Cvx_WordIndexNode* copy = CopyTree(*other.root);
         walkResult = other.walkResult;
+        vxcheck::detail::ShareIndex(other.root);
         Release();
-        root = copy;
+        root = other.root;
         lastPosition = other.lastPosition;
     }
     return *this;
@@ -86,7 +46,7 @@ Cvx_WordIndex::~Cvx_WordIndex() {
 }
 
 void Cvx_WordIndex::Release() {
-    FreeTree(root);
+    vxcheck::detail::ReleaseIndex(root);
     root = nullptr;
 }
 
@@ -120,13 +80,14 @@ void Cvx_WordIndex::Insert(const CString& word, int position) {
             return;
         }
     }
+    root = vxcheck::detail::OwnIndex(root);
     Cvx_WordIndexNode* node = root;
     for (int i = 0; i < word.GetLength(); ++i) {
         Cvx_WordIndexNode*& child = node->children[SlotOf(word[i])];
         if (child != nullptr) {
             ++child->count;
         } else {
-            child = new Cvx_WordIndexNode;
+            child = vxcheck::detail::NewIndexNode(root);
             child->character = word[i];
             child->count = 1;
         }
