@@ -1,78 +1,50 @@
-// Index arenas. An arena's first block begins with its header and then the root node, so an index
-// finds its arena from the root it holds; later blocks hold nodes only. Nodes are never freed one
-// by one: the last owner frees the blocks (docs/decisions.md, "Index nodes live in arenas").
+// Index arenas. One allocation holds an arena's header and the Cvx_WordIndexNode that the index
+// keeps as its root, so the index finds its arena from its root pointer. The entries are one
+// vector: a node is never freed on its own, and the last owner frees the whole arena
+// (docs/decisions.md, "Index nodes live in arenas").
 #include "check/index_arena.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cstddef>
 #include <new>
-#include <utility>
-#include <vector>
 
 namespace vxcheck::detail {
 
 namespace {
 
-struct Block {
-    Block* next; // the block made before this one
-};
-
 struct Arena {
-    std::atomic<long> owners;
-    Block* blocks;           // newest first; the last is the first block
-    Cvx_WordIndexNode* free; // the next unused node of the newest block
-    Cvx_WordIndexNode* end;  // the end of the newest block
-    std::size_t nodes;       // nodes handed out, the root included
+    std::atomic<long> owners{1};
+    std::vector<IndexEntry> entries{IndexEntry()}; // the root entry
 };
 
-constexpr std::size_t kNodeSize = sizeof(Cvx_WordIndexNode);
-constexpr std::size_t kAlign = alignof(Cvx_WordIndexNode);
-constexpr std::size_t RoundUp(std::size_t size) {
-    return (size + kAlign - 1) / kAlign * kAlign;
-}
-// Where the nodes begin in the first block and in a later one.
-constexpr std::size_t kFirstNodes = RoundUp(sizeof(Block) + sizeof(Arena));
-constexpr std::size_t kLaterNodes = RoundUp(sizeof(Block));
-// Blocks grow with the arena, so that a large index costs few allocations and a small one little
-// unused room; no block holds more than kMostNodes (about 140 KB).
-constexpr std::size_t kFewestNodes = 8;
-constexpr std::size_t kMostNodes = 256;
+constexpr std::size_t kRootOffset = (sizeof(Arena) + alignof(Cvx_WordIndexNode) - 1) /
+                                    alignof(Cvx_WordIndexNode) * alignof(Cvx_WordIndexNode);
+static_assert(alignof(Arena) <= alignof(std::max_align_t));
 
 std::byte* Bytes(void* pointer) {
     return static_cast<std::byte*>(pointer);
 }
 
 Arena* ArenaOf(Cvx_WordIndexNode* root) {
-    return std::launder(reinterpret_cast<Arena*>(Bytes(root) - kFirstNodes + sizeof(Block)));
+    return std::launder(reinterpret_cast<Arena*>(Bytes(root) - kRootOffset));
 }
 
-Cvx_WordIndexNode* NodesOf(Block* block, std::size_t offset) {
-    return reinterpret_cast<Cvx_WordIndexNode*>(Bytes(block) + offset);
-}
-
-// A new arena with room for capacity nodes, its root handed out; one owner.
-Cvx_WordIndexNode* NewArena(std::size_t capacity) {
-    auto* block = static_cast<Block*>(::operator new(kFirstNodes + capacity * kNodeSize));
-    block->next = nullptr;
-    Cvx_WordIndexNode* nodes = NodesOf(block, kFirstNodes);
-    auto* arena = new (Bytes(block) + sizeof(Block)) Arena{{1}, block, nodes, nodes + capacity, 0};
-    arena->free = nodes + 1;
-    arena->nodes = 1;
-    return new (nodes) Cvx_WordIndexNode();
-}
-
-void FreeArena(Arena* arena) {
-    Block* block = arena->blocks;
-    arena->~Arena();
-    while (block != nullptr) {
-        ::operator delete(std::exchange(block, block->next));
+// A new arena with one owner; entries, when given, replace the lone root entry.
+Cvx_WordIndexNode* NewArena(const std::vector<IndexEntry>* entries) {
+    void* memory = ::operator new(kRootOffset + sizeof(Cvx_WordIndexNode));
+    Arena* arena = nullptr;
+    try {
+        arena = entries != nullptr ? new (memory) Arena{{1}, *entries} : new (memory) Arena;
+    } catch (...) {
+        ::operator delete(memory);
+        throw;
     }
+    return new (Bytes(arena) + kRootOffset) Cvx_WordIndexNode();
 }
 
 // The one empty index that every new index starts from; its holder keeps one owner until exit.
 struct EmptyIndex {
-    Cvx_WordIndexNode* root = NewArena(1);
+    Cvx_WordIndexNode* root = NewArena(nullptr);
     EmptyIndex() = default;
     EmptyIndex(const EmptyIndex&) = delete;
     EmptyIndex& operator=(const EmptyIndex&) = delete;
@@ -94,52 +66,24 @@ void ShareIndex(Cvx_WordIndexNode* root) {
 void ReleaseIndex(Cvx_WordIndexNode* root) {
     Arena* arena = ArenaOf(root);
     if (arena->owners.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        FreeArena(arena);
+        root->~Cvx_WordIndexNode();
+        arena->~Arena();
+        ::operator delete(arena);
     }
 }
 
-Cvx_WordIndexNode* NewIndexNode(Cvx_WordIndexNode* root) {
-    Arena* arena = ArenaOf(root);
-    if (arena->free == arena->end) {
-        const std::size_t capacity = std::clamp(arena->nodes, kFewestNodes, kMostNodes);
-        auto* block = static_cast<Block*>(::operator new(kLaterNodes + capacity * kNodeSize));
-        block->next = arena->blocks;
-        arena->blocks = block;
-        arena->free = NodesOf(block, kLaterNodes);
-        arena->end = arena->free + capacity;
-    }
-    ++arena->nodes;
-    return new (arena->free++) Cvx_WordIndexNode();
-}
-
-// The copy holds every node in one block, made with one walk over the source.
 Cvx_WordIndexNode* OwnIndex(Cvx_WordIndexNode* root) {
     Arena* arena = ArenaOf(root);
     if (arena->owners.load(std::memory_order_acquire) == 1) {
         return root;
     }
-    Cvx_WordIndexNode* copy = NewArena(arena->nodes);
-    *copy = *root;
-    try {
-        std::vector<Cvx_WordIndexNode*> pending{copy};
-        while (!pending.empty()) {
-            Cvx_WordIndexNode* node = pending.back();
-            pending.pop_back();
-            for (Cvx_WordIndexNode*& child : node->children) {
-                if (child != nullptr) {
-                    Cvx_WordIndexNode* fresh = NewIndexNode(copy);
-                    *fresh = *child;
-                    child = fresh;
-                    pending.push_back(fresh);
-                }
-            }
-        }
-    } catch (...) {
-        ReleaseIndex(copy);
-        throw;
-    }
+    Cvx_WordIndexNode* copy = NewArena(&arena->entries);
     ReleaseIndex(root);
     return copy;
+}
+
+std::vector<IndexEntry>& EntriesOf(Cvx_WordIndexNode* root) {
+    return ArenaOf(root)->entries;
 }
 
 } // namespace vxcheck::detail

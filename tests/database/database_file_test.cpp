@@ -25,11 +25,13 @@ using vxcheck::ReadDatabaseFile;
 const CString kFolder = VXCHECK_DATA_DIR "/databases";
 
 TEST(DatabaseFile, ReadsAFileWholeAndRefusesWhatIsNoDatabase) {
-    const std::string text = "PHASES\r\nCalcite\x1a\0tail";
-    const GeneratedFile file([&](std::FILE* out) { std::fwrite(text.data(), 1, 20, out); });
+    constexpr char kStored[] = "PHASES\r\nCalcite\x1a\0tail";
+    const std::string text(kStored, sizeof kStored - 1);
+    const GeneratedFile file(
+        [&](std::FILE* out) { std::fwrite(text.data(), 1, text.size(), out); });
     const vxcheck::DatabaseFile read = ReadDatabaseFile(file.Path());
     EXPECT_TRUE(read.read);
-    EXPECT_EQ(read.bytes, std::string(text.data(), 20)); // every byte as stored
+    EXPECT_EQ(read.bytes, text); // every byte as stored
     EXPECT_EQ(read.reason, "");
 
     const std::pair<CString, std::string> refused[] = {
