@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <new>
 #include <utility>
 
 #include <fcntl.h>
@@ -77,10 +76,9 @@ std::FILE* OpenLimitedFile(const char* path) {
     if (descriptor < 0) {
         return nullptr;
     }
-    auto* file = new (std::nothrow) LimitedFile{descriptor, kDatabaseSizeLimit};
-    std::FILE* stream = file != nullptr
-                            ? fopencookie(file, "r", {ReadLimited, nullptr, nullptr, CloseLimited})
-                            : nullptr;
+    // The stream's close function frees the cookie.
+    auto* file = new LimitedFile{descriptor, kDatabaseSizeLimit};
+    std::FILE* stream = fopencookie(file, "r", {ReadLimited, nullptr, nullptr, CloseLimited});
     if (stream == nullptr) {
         close(descriptor);
         delete file;
@@ -89,10 +87,8 @@ std::FILE* OpenLimitedFile(const char* path) {
 }
 
 std::FILE* OpenMemory(std::string_view bytes) {
-    auto* memory = new (std::nothrow) Memory{bytes};
-    std::FILE* stream = memory != nullptr
-                            ? fopencookie(memory, "r", {ReadMemory, nullptr, nullptr, CloseMemory})
-                            : nullptr;
+    auto* memory = new Memory{bytes};
+    std::FILE* stream = fopencookie(memory, "r", {ReadMemory, nullptr, nullptr, CloseMemory});
     if (stream == nullptr) {
         delete memory;
     }
