@@ -14,7 +14,7 @@ namespace {
 
 struct Arena {
     std::atomic<long> owners{1};
-    std::vector<IndexEntry> entries{IndexEntry()}; // the root entry
+    IndexNodes nodes;
 };
 
 constexpr std::size_t kRootOffset = (sizeof(Arena) + alignof(Cvx_WordIndexNode) - 1) /
@@ -29,12 +29,12 @@ Arena* ArenaOf(Cvx_WordIndexNode* root) {
     return std::launder(reinterpret_cast<Arena*>(Bytes(root) - kRootOffset));
 }
 
-// A new arena with one owner; entries, when given, replace the lone root entry.
-Cvx_WordIndexNode* NewArena(const std::vector<IndexEntry>* entries) {
+// A new arena with one owner; nodes, when given, are copied in place of the lone root.
+Cvx_WordIndexNode* NewArena(const IndexNodes* nodes) {
     void* memory = ::operator new(kRootOffset + sizeof(Cvx_WordIndexNode));
     Arena* arena = nullptr;
     try {
-        arena = entries != nullptr ? new (memory) Arena{{1}, *entries} : new (memory) Arena;
+        arena = nodes != nullptr ? new (memory) Arena{{1}, *nodes} : new (memory) Arena;
     } catch (...) {
         ::operator delete(memory);
         throw;
@@ -77,13 +77,13 @@ Cvx_WordIndexNode* OwnIndex(Cvx_WordIndexNode* root) {
     if (arena->owners.load(std::memory_order_acquire) == 1) {
         return root;
     }
-    Cvx_WordIndexNode* copy = NewArena(&arena->entries);
+    Cvx_WordIndexNode* copy = NewArena(&arena->nodes);
     ReleaseIndex(root);
     return copy;
 }
 
-std::vector<IndexEntry>& EntriesOf(Cvx_WordIndexNode* root) {
-    return ArenaOf(root)->entries;
+IndexNodes& NodesOf(Cvx_WordIndexNode* root) {
+    return ArenaOf(root)->nodes;
 }
 
 } // namespace vxcheck::detail

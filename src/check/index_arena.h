@@ -5,6 +5,7 @@
 
 #include <vxcheck/word_list.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,13 @@ struct IndexEntry {
     std::uint8_t terminal = 0;
 };
 
+// The nodes of one index, and the root's children by slot: every lookup starts at the root, which
+// has the most children, so it finds its first node without walking a chain.
+struct IndexNodes {
+    std::vector<IndexEntry> entries{IndexEntry()}; // entries[0] is the root
+    std::array<std::uint32_t, Cvx_WordIndexNode::kSlots> rootChildren{};
+};
+
 // The root of a new, empty index. Every empty index shares one arena until its first insertion.
 Cvx_WordIndexNode* EmptyIndexRoot();
 // Another owner of the arena that root stands for.
@@ -32,7 +40,7 @@ void ReleaseIndex(Cvx_WordIndexNode* root);
 // The root of an arena that root's index alone owns, ready to change: root itself when it is,
 // else the root of a copy of its entries (and root's arena loses one owner).
 Cvx_WordIndexNode* OwnIndex(Cvx_WordIndexNode* root);
-// The entries of the arena that root stands for.
-std::vector<IndexEntry>& EntriesOf(Cvx_WordIndexNode* root);
+// The nodes of the arena that root stands for.
+IndexNodes& NodesOf(Cvx_WordIndexNode* root);
 
 } // namespace vxcheck::detail

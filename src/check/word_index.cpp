@@ -22,9 +22,15 @@ int SlotOf(char ch) {
 }
 
 using vxcheck::detail::IndexEntry;
+using vxcheck::detail::IndexNodes;
 
-// The child of node at slot, or 0 when it has none. Children are chained in slot order.
-std::uint32_t ChildAt(const std::vector<IndexEntry>& entries, std::uint32_t node, int slot) {
+// The child of node at slot, or 0 when it has none. Children are chained in slot order; the
+// root's are also found by slot directly.
+std::uint32_t ChildAt(const IndexNodes& nodes, std::uint32_t node, int slot) {
+    if (node == 0) {
+        return nodes.rootChildren[static_cast<std::size_t>(slot)];
+    }
+    const std::vector<IndexEntry>& entries = nodes.entries;
     std::uint32_t child = entries[node].firstChild;
     while (child != 0 && entries[child].slot < slot) {
         child = entries[child].nextSibling;
@@ -64,14 +70,15 @@ void Cvx_WordIndex::Release() {
 }
 
 int Cvx_WordIndex::Lookup(const CString& text) {
-    const std::vector<IndexEntry>& entries = vxcheck::detail::EntriesOf(root);
+    const IndexNodes& nodes = vxcheck::detail::NodesOf(root);
+    const std::vector<IndexEntry>& entries = nodes.entries;
     std::uint32_t node = 0;
     for (int i = 0; i < text.GetLength(); ++i) {
         const int slot = SlotOf(text[i]);
         if (slot < 0) {
             return -1;
         }
-        node = ChildAt(entries, node, slot);
+        node = ChildAt(nodes, node, slot);
         if (node == 0) {
             return -1;
         }
@@ -84,7 +91,7 @@ int Cvx_WordIndex::Lookup(const CString& text) {
 }
 
 int Cvx_WordIndex::IndexedWordCount() const {
-    const std::vector<IndexEntry>& entries = vxcheck::detail::EntriesOf(root);
+    const std::vector<IndexEntry>& entries = vxcheck::detail::NodesOf(root).entries;
     int total = 0;
     for (std::uint32_t child = entries[0].firstChild; child != 0;
          child = entries[child].nextSibling) {
@@ -100,7 +107,8 @@ void Cvx_WordIndex::Insert(const CString& word, int position) {
         }
     }
     root = vxcheck::detail::OwnIndex(root);
-    std::vector<IndexEntry>& entries = vxcheck::detail::EntriesOf(root);
+    IndexNodes& nodes = vxcheck::detail::NodesOf(root);
+    std::vector<IndexEntry>& entries = nodes.entries;
     std::uint32_t node = 0;
     for (int i = 0; i < word.GetLength(); ++i) {
         const auto slot = static_cast<std::uint8_t>(SlotOf(word[i]));
@@ -122,6 +130,9 @@ void Cvx_WordIndex::Insert(const CString& word, int position) {
             entries.push_back(fresh);
             child = static_cast<std::uint32_t>(entries.size() - 1);
             (before == 0 ? entries[node].firstChild : entries[before].nextSibling) = child;
+            if (node == 0) {
+                nodes.rootChildren[slot] = child;
+            }
         }
         node = child;
     }
@@ -131,7 +142,7 @@ void Cvx_WordIndex::Insert(const CString& word, int position) {
 
 void Cvx_WordIndex::Walk(const std::vector<CString>& source,
                          const std::vector<unsigned char>* flags) {
-    const std::vector<IndexEntry>& entries = vxcheck::detail::EntriesOf(root);
+    const std::vector<IndexEntry>& entries = vxcheck::detail::NodesOf(root).entries;
     // Pre-order: a node's own word, then its children in slot order, then its later siblings,
     // which wait on the stack below the children.
     std::vector<std::uint32_t> pending{0};
