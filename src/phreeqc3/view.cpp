@@ -177,9 +177,16 @@ std::string Phreeqc3View(std::string_view fileBytes) {
     ForEachStatement(DeliveredText(fileBytes, changed), [&](std::string_view text) {
         std::size_t dash = std::string_view::npos;
         std::pair<std::size_t, std::size_t> cut{0, 0};
-        const std::size_t start = text.find_first_not_of(" \t");
-        if (start != std::string_view::npos) {
-            const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
+        // Plain loops: find_first_of calls memchr on its set for every character.
+        std::size_t start = 0;
+        while (start < text.size() && IsBlank(text[start])) {
+            ++start;
+        }
+        if (start < text.size()) {
+            std::size_t end = start;
+            while (end < text.size() && !IsBlank(text[end])) {
+                ++end;
+            }
             word.assign(text.substr(start, end - start));
             for (char& ch : word) {
                 ch = static_cast<char>(FoldToLower(static_cast<unsigned char>(ch)));
