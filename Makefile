@@ -91,6 +91,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/vxcheck-bench
 	./$(BENCH_BUILD)/bench/vxcheck-lsp-bench
+	./$(BENCH_BUILD)/bench/vxcheck-targets-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BENCH_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD) $(VSIX_BUILD)

@@ -15,9 +15,11 @@ class Cvx_KwTree;
 
 class VXCHECK_API Cvx_Check {
   public:
-    // Builds the fixed vocabulary: keywords, keyword index, identifiers and BASIC words.
+    // The fixed vocabulary: keywords, keyword index, identifiers and BASIC words, built once per
+    // process and copied from there.
     Cvx_Check();
-    // Copies every member as it stands: nothing is shared with other, nothing is recomputed.
+    // Copies every member as it stands, nothing recomputed. Index nodes are shared until either
+    // checker changes them, so the copy behaves in every way as one that shares nothing.
     Cvx_Check(const Cvx_Check& other);
     Cvx_Check& operator=(const Cvx_Check& other);
     ~Cvx_Check();

@@ -49,11 +49,11 @@ VXCHECK_API std::span<const std::string_view> Phreeqc3OptionsOf(std::string_view
 // every other keyword (PHREEQC 3's included) dropped, options written without their "-" given
 // one, and stoichiometric coefficients before the names dropped. fileBytes is the whole file as
 // stored (carriage returns and byte 26 included).
-VXCHECK_API std::string Phreeqc3View(const std::string& fileBytes);
+VXCHECK_API std::string Phreeqc3View(std::string_view fileBytes);
 
-// Reads the database at path through its PHREEQC 3 view with checker.ReadDatabase. Returns true
-// when the view was read; false when the file could not be opened or the view could not be
-// handed over, and the checker then ends its read as for a file it cannot open.
+// Reads the database at path through its PHREEQC 3 view with checker.ReadDatabase, in memory.
+// Returns true when the view was read; false when the file could not be read whole
+// (ReadDatabaseFile), and the checker then ends its read as for a file it cannot open.
 VXCHECK_API bool ReadDatabasePhreeqc3(Cvx_Check& checker, const CString& path);
 
 } // namespace vxcheck

@@ -1,6 +1,6 @@
 // Everything a host needs: the platform types, the word list, the identifier definitions, the
-// database reader, the checker, the keyword tree, the library entry and
-// PHREEQC 3's vocabulary.
+// database reader, the checker, the keyword tree, the library entry,
+// PHREEQC 3's vocabulary and the reading of a database file once.
 #pragma once
 
 // In layer order, lowest first, rather than sorted.
@@ -21,6 +21,7 @@
 #include <vxcheck/kw_tree.h>
 #include <vxcheck/library_entry.h>
 #include <vxcheck/phreeqc3.h>
+#include <vxcheck/database_file.h>
 #include <vxcheck/input/diagnostic.h>
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/fields.h>

@@ -20,8 +20,9 @@ struct VXCHECK_API Cvx_WordIndexNode {
     int position = -1;                        // position in words of the word that ends here, or -1
 };
 
-// The prefix index over a word list: a tree of nodes with 65 direct child slots each. It owns
-// its nodes; a copy owns nodes of its own with the same content.
+// The prefix index over a word list: a tree of nodes with 65 direct child slots each. Its nodes
+// live in blocks that it frees at once; a copy shares them until either inserts a word, so every
+// copy behaves as one with nodes of its own.
 class VXCHECK_API Cvx_WordIndex {
   public:
     Cvx_WordIndex();

@@ -2,6 +2,8 @@
 // CheckKeyword returns and that indexes the keyword index.
 #include <vxcheck/check.h>
 
+#include "check/keyword_table.h"
+
 #include <iterator>
 
 namespace {
@@ -76,6 +78,10 @@ constexpr const char* kPhreeqcKeywords[] = {
 static_assert(std::size(kPhreeqcKeywords) == 65);
 
 } // namespace
+
+std::span<const char* const> vxcheck::detail::CheckerKeywords() {
+    return kPhreeqcKeywords;
+}
 
 void Cvx_Check::GetListOfPhreeqcKeywords() {
     for (const char* keyword : kPhreeqcKeywords) {

@@ -1,11 +1,15 @@
-// Cvx_WordIndex: the 65-slot prefix tree behind every word list. Every walk over the nodes is
+// Cvx_WordIndex: the prefix tree behind every word list, one node per character of an indexed
+// word, 65 possible children a node (folded codes 0x20 to 0x60). Every walk over the nodes is
 // iterative, so a word of any length costs no stack depth.
 #include <vxcheck/word_list.h>
 
 #include <vxcheck/platform/mbstring.h>
 
-#include <algorithm>
+#include "check/index_arena.h"
+
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,65 +21,40 @@ int SlotOf(char ch) {
     return (slot >= 0 && slot < Cvx_WordIndexNode::kSlots) ? slot : -1;
 }
 
-// A node whose fields equal those of source, with no children yet.
-Cvx_WordIndexNode* ShallowCopy(const Cvx_WordIndexNode& source) {
-    auto* node = new Cvx_WordIndexNode;
-    node->character = source.character;
-    node->terminal = source.terminal;
-    node->count = source.count;
-    node->position = source.position;
-    return node;
-}
+using vxcheck::detail::IndexEntry;
+using vxcheck::detail::IndexNodes;
 
-void FreeTree(Cvx_WordIndexNode* root) {
-    std::vector<Cvx_WordIndexNode*> pending{root};
-    while (!pending.empty()) {
-        Cvx_WordIndexNode* node = pending.back();
-        pending.pop_back();
-        for (Cvx_WordIndexNode* child : node->children) {
-            if (child != nullptr) {
-                pending.push_back(child);
-            }
-        }
-        delete node;
+// The child of node at slot, or 0 when it has none. Children are chained in slot order; the
+// root's are also found by slot directly.
+std::uint32_t ChildAt(const IndexNodes& nodes, std::uint32_t node, int slot) {
+    if (node == 0) {
+        return nodes.rootChildren[static_cast<std::size_t>(slot)];
     }
-}
-
-Cvx_WordIndexNode* CopyTree(const Cvx_WordIndexNode& source) {
-    Cvx_WordIndexNode* root = ShallowCopy(source);
-    // Pairs of (source node, its copy) whose children still have to be copied.
-    std::vector<std::pair<const Cvx_WordIndexNode*, Cvx_WordIndexNode*>> pending{{&source, root}};
-    try {
-        while (!pending.empty()) {
-            const auto [from, to] = pending.back();
-            pending.pop_back();
-            for (int slot = 0; slot < Cvx_WordIndexNode::kSlots; ++slot) {
-                if (from->children[slot] != nullptr) {
-                    to->children[slot] = ShallowCopy(*from->children[slot]);
-                    pending.emplace_back(from->children[slot], to->children[slot]);
-                }
-            }
-        }
-    } catch (...) {
-        FreeTree(root);
-        throw;
+    const std::vector<IndexEntry>& entries = nodes.entries;
+    std::uint32_t child = entries[node].firstChild;
+    while (child != 0 && entries[child].slot < slot) {
+        child = entries[child].nextSibling;
     }
-    return root;
+    return child != 0 && entries[child].slot == slot ? child : 0;
 }
 
 } // namespace
 
-Cvx_WordIndex::Cvx_WordIndex() : root(new Cvx_WordIndexNode), lastPosition(-1) {}
+// Copies share their nodes until one of them inserts a word (docs/decisions.md, "Index nodes
+// live in arenas").
+Cvx_WordIndex::Cvx_WordIndex() : root(vxcheck::detail::EmptyIndexRoot()), lastPosition(-1) {}
 
 Cvx_WordIndex::Cvx_WordIndex(const Cvx_WordIndex& other)
-    : root(CopyTree(*other.root)), walkResult(other.walkResult), lastPosition(other.lastPosition) {}
+    : root(other.root), walkResult(other.walkResult), lastPosition(other.lastPosition) {
+    vxcheck::detail::ShareIndex(root);
+}
 
 Cvx_WordIndex& Cvx_WordIndex::operator=(const Cvx_WordIndex& other) {
     if (this != &other) {
-        Cvx_WordIndexNode* copy = CopyTree(*other.root);
         walkResult = other.walkResult;
+        vxcheck::detail::ShareIndex(other.root);
         Release();
-        root = copy;
+        root = other.root;
         lastPosition = other.lastPosition;
     }
     return *this;
@@ -86,30 +65,37 @@ Cvx_WordIndex::~Cvx_WordIndex() {
 }
 
 void Cvx_WordIndex::Release() {
-    FreeTree(root);
+    vxcheck::detail::ReleaseIndex(root);
     root = nullptr;
 }
 
 int Cvx_WordIndex::Lookup(const CString& text) {
-    const Cvx_WordIndexNode* node = root;
+    const IndexNodes& nodes = vxcheck::detail::NodesOf(root);
+    const std::vector<IndexEntry>& entries = nodes.entries;
+    std::uint32_t node = 0;
     for (int i = 0; i < text.GetLength(); ++i) {
         const int slot = SlotOf(text[i]);
-        if (slot < 0 || node->children[slot] == nullptr) {
+        if (slot < 0) {
             return -1;
         }
-        node = node->children[slot];
+        node = ChildAt(nodes, node, slot);
+        if (node == 0) {
+            return -1;
+        }
     }
-    if (node->terminal == 1) {
-        lastPosition = node->position;
+    if (entries[node].terminal == 1) {
+        lastPosition = entries[node].position;
         return 0;
     }
-    return node->count;
+    return entries[node].count;
 }
 
 int Cvx_WordIndex::IndexedWordCount() const {
+    const std::vector<IndexEntry>& entries = vxcheck::detail::NodesOf(root).entries;
     int total = 0;
-    for (const Cvx_WordIndexNode* child : root->children) {
-        total += child != nullptr ? child->count : 0;
+    for (std::uint32_t child = entries[0].firstChild; child != 0;
+         child = entries[child].nextSibling) {
+        total += entries[child].count;
     }
     return total > 0 ? total : -1;
 }
@@ -120,49 +106,63 @@ void Cvx_WordIndex::Insert(const CString& word, int position) {
             return;
         }
     }
-    Cvx_WordIndexNode* node = root;
+    root = vxcheck::detail::OwnIndex(root);
+    IndexNodes& nodes = vxcheck::detail::NodesOf(root);
+    std::vector<IndexEntry>& entries = nodes.entries;
+    std::uint32_t node = 0;
     for (int i = 0; i < word.GetLength(); ++i) {
-        Cvx_WordIndexNode*& child = node->children[SlotOf(word[i])];
-        if (child != nullptr) {
-            ++child->count;
+        const auto slot = static_cast<std::uint8_t>(SlotOf(word[i]));
+        // The link that leads to the first child whose slot is not below slot.
+        std::uint32_t before = 0; // 0: the link is the node's firstChild
+        std::uint32_t child = entries[node].firstChild;
+        while (child != 0 && entries[child].slot < slot) {
+            before = child;
+            child = entries[child].nextSibling;
+        }
+        if (child != 0 && entries[child].slot == slot) {
+            ++entries[child].count;
         } else {
-            child = new Cvx_WordIndexNode;
-            child->character = word[i];
-            child->count = 1;
+            IndexEntry fresh;
+            fresh.count = 1;
+            fresh.nextSibling = child;
+            fresh.character = word[i];
+            fresh.slot = slot;
+            entries.push_back(fresh);
+            child = static_cast<std::uint32_t>(entries.size() - 1);
+            (before == 0 ? entries[node].firstChild : entries[before].nextSibling) = child;
+            if (node == 0) {
+                nodes.rootChildren[slot] = child;
+            }
         }
         node = child;
     }
-    node->terminal = 1;
-    node->position = position;
+    entries[node].terminal = 1;
+    entries[node].position = position;
 }
 
 void Cvx_WordIndex::Walk(const std::vector<CString>& source,
                          const std::vector<unsigned char>* flags) {
-    // Pre-order: a node's own word, then its children in slot order.
-    std::vector<const Cvx_WordIndexNode*> pending{root};
+    const std::vector<IndexEntry>& entries = vxcheck::detail::NodesOf(root).entries;
+    // Pre-order: a node's own word, then its children in slot order, then its later siblings,
+    // which wait on the stack below the children.
+    std::vector<std::uint32_t> pending{0};
     while (!pending.empty()) {
-        const Cvx_WordIndexNode* node = pending.back();
+        const IndexEntry& node = entries[pending.back()];
         pending.pop_back();
-        if (node->terminal == 1) {
-            const auto at = static_cast<std::size_t>(node->position);
+        if (node.terminal == 1) {
+            const auto at = static_cast<std::size_t>(node.position);
             const bool listed = flags == nullptr || (at < flags->size() && (*flags)[at] == 1);
             if (listed) {
                 // A source shorter than the words gives an empty entry (docs/decisions.md).
                 walkResult.push_back(at < source.size() ? source[at] : CString());
             }
         }
-        // The children go on the stack in reverse slot order, so they come off in slot order. A
-        // node's count is its own word plus its children's counts, so the scan stops once it has
-        // met every word below the node: a leaf costs no scan. The root keeps no count.
-        int below = node == root ? -1 : node->count - node->terminal;
-        const std::size_t first = pending.size();
-        for (int slot = 0; slot < Cvx_WordIndexNode::kSlots && below != 0; ++slot) {
-            if (node->children[slot] != nullptr) {
-                pending.push_back(node->children[slot]);
-                below -= node->children[slot]->count;
-            }
+        if (node.nextSibling != 0) {
+            pending.push_back(node.nextSibling);
         }
-        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
+        if (node.firstChild != 0) {
+            pending.push_back(node.firstChild);
+        }
     }
 }
 

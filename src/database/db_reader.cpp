@@ -2,6 +2,8 @@
 // runtime's buffered stream, with the text-mode rules applied by the reader itself.
 #include <vxcheck/db_reader.h>
 
+#include "database/database_stream.h"
+
 #include <string>
 
 namespace {
@@ -106,7 +108,7 @@ template <bool Statement> CString ReadPiece(std::FILE*& stream) {
 
 int Cvx_DbReader::Open(CString newPath) {
     path = newPath;
-    stream = std::fopen(path.GetString(), "r");
+    stream = vxcheck::detail::OpenDatabaseStream(path.GetString());
     return stream != nullptr ? 1 : 0;
 }
 

@@ -2,6 +2,10 @@
 // keyword's definition, and ends with the steps that rebuild the species lists.
 #include <vxcheck/check.h>
 
+#include <vxcheck/database_file.h>
+
+#include "database/database_stream.h"
+
 namespace {
 
 enum class BlockKind { MasterSpecies, Species, Phases };
@@ -79,4 +83,12 @@ void Cvx_Check::ReadDatabase(CString path) {
     exchangeSpecies.CollectSorted(exchangeSpeciesWords, exchangeSpeciesList);
     surfaceMasterSpecies.CollectSorted(surfaceMasterSpeciesWords, surfaceMasterSpeciesList);
     surfaceSpecies.CollectSorted(surfaceSpeciesWords, surfaceSpeciesList);
+
+    // A companion read (ReadDatabaseBytes) learns what the getters do not hand out.
+    if (vxcheck::DatabaseRead* report = vxcheck::detail::TakeCompanionReport()) {
+        report->exchangeMasterSpecies = exchangeMasterSpeciesList;
+        report->surfaceMasterSpecies = surfaceMasterSpeciesList;
+        report->phases = phaseList;
+        report->phaseFormulas = phaseWords.GetSortedCompanions();
+    }
 }

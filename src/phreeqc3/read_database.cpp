@@ -1,94 +1,54 @@
-// PHREEQC 3 reading: builds the view of a database file and lets the checker's own reader read
-// it, through a temporary file that is removed afterwards.
+// Reading a database once: the checker's own reader reads the file's bytes, or their PHREEQC 3
+// view, from memory, so no file is written and none is opened twice.
 #include <vxcheck/check.h>
+#include <vxcheck/database_file.h>
 #include <vxcheck/phreeqc3.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <system_error>
+#include "database/database_stream.h"
 
-#include <stdlib.h>
-#include <unistd.h>
+#include <string>
 
 namespace vxcheck {
 
 namespace {
 
-bool ReadWholeFile(const CString& path, std::string& bytes) {
-    std::ifstream file(path.GetString(), std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
+// The checker's ReadDatabase reads bytes in place of a file; the path it is given opens nothing.
+void ReadInPlace(Cvx_Check& checker, std::string_view bytes, DatabaseRead& report) {
+    const detail::CompanionRead companion(bytes, report);
+    checker.ReadDatabase(CString());
 }
-
-// A file in the temporary folder that holds a text while the object lives. Its name is unique
-// (mkstemp), so two readings at once never share one.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(const std::string& text) {
-        std::error_code error;
-        std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-        if (error) {
-            folder = "/tmp";
-        }
-        std::string name = (folder / "vxcheck-view-XXXXXX").string();
-        const int descriptor = mkstemp(name.data());
-        if (descriptor < 0) {
-            return;
-        }
-        m_path = name;
-        m_written = WriteAll(descriptor, text);
-        m_written = close(descriptor) == 0 && m_written;
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!m_path.empty()) {
-            unlink(m_path.c_str());
-        }
-    }
-
-    // True when the whole text stands in the file.
-    bool Written() const { return m_written; }
-    const std::string& Path() const { return m_path; }
-
-  private:
-    static bool WriteAll(int descriptor, const std::string& text) {
-        std::size_t done = 0;
-        while (done < text.size()) {
-            const ssize_t count = write(descriptor, text.data() + done, text.size() - done);
-            if (count <= 0) {
-                return false;
-            }
-            done += static_cast<std::size_t>(count);
-        }
-        return true;
-    }
-
-    std::string m_path;
-    bool m_written = false;
-};
 
 } // namespace
 
+DatabaseRead ReadDatabaseBytes(Cvx_Check& checker, std::string_view bytes,
+                               DatabaseReading reading) {
+    DatabaseRead report;
+    if (reading == DatabaseReading::Phreeqc3) {
+        ReadInPlace(checker, Phreeqc3View(bytes), report);
+    } else {
+        ReadInPlace(checker, bytes, report);
+    }
+    report.read = true;
+    return report;
+}
+
+DatabaseRead ReadDatabaseOnce(Cvx_Check& checker, const CString& path, DatabaseReading reading) {
+    DatabaseFile file = ReadDatabaseFile(path);
+    if (!file.read) {
+        DatabaseRead report;
+        report.reason = std::move(file.reason);
+        return report;
+    }
+    return ReadDatabaseBytes(checker, file.bytes, reading);
+}
+
+// A file that cannot be read whole ends the checker's read as a file that holds nothing, which
+// is how the checker ends the read of a file it cannot open.
 bool ReadDatabasePhreeqc3(Cvx_Check& checker, const CString& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        // The reader meets the same unreadable file and ends its read as it always does.
-        checker.ReadDatabase(path);
-        return false;
-    }
-    const TemporaryFile view(Phreeqc3View(bytes));
-    if (!view.Written()) {
-        checker.ReadDatabase(CString()); // an empty path opens nothing
-        return false;
-    }
-    checker.ReadDatabase(CString(view.Path().c_str()));
-    return true;
+    const DatabaseFile file = ReadDatabaseFile(path);
+    ReadDatabaseBytes(checker, file.bytes,
+                      file.read ? DatabaseReading::Phreeqc3 : DatabaseReading::Plain);
+    return file.read;
 }
 
 } // namespace vxcheck

@@ -2,13 +2,15 @@
 // a file written for PHREEQC 3, so that it meets only the blocks it collects names from, and
 // meets them in the form it expects.
 #include "ascii.h"
+#include "check/keyword_table.h"
 
-#include <vxcheck/check.h>
 #include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_set>
+#include <utility>
 
 namespace vxcheck {
 
@@ -48,13 +50,13 @@ BlockKind KindOf(std::string_view lowerKeyword) {
 }
 
 // Every spelling that opens a block, in lower case: the checker's own keywords (three of which
-// PHREEQC 3 no longer knows) and PHREEQC 3's. Built once; read only afterwards.
-const std::unordered_set<std::string>& BlockKeywords() {
-    static const std::unordered_set<std::string> keywords = [] {
-        std::unordered_set<std::string> spellings;
-        Cvx_Check checker;
-        for (const CString& keyword : checker.GetKeywords()) {
-            spellings.insert(LowerAscii(keyword.GetString()));
+// PHREEQC 3 no longer knows) and PHREEQC 3's, both from their tables. Built once; read only
+// afterwards.
+const std::unordered_set<std::string_view>& BlockKeywords() {
+    static const std::unordered_set<std::string_view> keywords = [] {
+        std::unordered_set<std::string_view> spellings;
+        for (const char* keyword : detail::CheckerKeywords()) {
+            spellings.emplace(keyword);
         }
         for (const Phreeqc3Keyword& keyword : Phreeqc3Keywords()) {
             spellings.emplace(keyword.spelling);
@@ -65,23 +67,26 @@ const std::unordered_set<std::string>& BlockKeywords() {
 }
 
 // The file as the reader receives it: byte 26 ends it, and a carriage return directly followed
-// by a line feed is the line feed alone.
-std::string DeliveredText(const std::string& bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size() && bytes[i] != 26; ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            continue;
-        }
-        text += bytes[i];
+// by a line feed is the line feed alone. Most files need no change and are not copied.
+std::string_view DeliveredText(std::string_view bytes, std::string& changed) {
+    const std::size_t end = std::min(bytes.find('\x1a'), bytes.size());
+    bytes = bytes.substr(0, end);
+    if (bytes.find('\r') == std::string_view::npos) {
+        return bytes;
     }
-    return text;
+    changed.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' || i + 1 == bytes.size() || bytes[i + 1] != '\n') {
+            changed += bytes[i];
+        }
+    }
+    return changed;
 }
 
 // Calls visit with the text of every statement, front to back. A statement ends at a line feed,
 // a ";" or a "#"; the comment a "#" starts runs to and includes the next line feed, and a ";" in
 // it ends nothing.
-template <class Visit> void ForEachStatement(const std::string& text, Visit visit) {
+template <class Visit> void ForEachStatement(std::string_view text, Visit visit) {
     std::size_t begin = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
@@ -91,7 +96,7 @@ template <class Visit> void ForEachStatement(const std::string& text, Visit visi
         visit(text.substr(begin, i - begin));
         if (ch == '#') {
             i = text.find('\n', i);
-            if (i == std::string::npos) {
+            if (i == std::string_view::npos) {
                 return;
             }
         }
@@ -109,10 +114,11 @@ bool IsDigit(char ch) {
     return ch >= '0' && ch <= '9';
 }
 
-// Drops a stoichiometric coefficient that stands at from, after blanks and tabs: an optional "+",
-// digits, optionally "." and digits, followed by a blank or tab; the blanks and tabs after it go
-// with it. "2." has no digit after its "." and is left as written (docs/decisions.md).
-void DropCoefficient(std::string& text, std::size_t from) {
+// The stoichiometric coefficient that stands at from, after blanks and tabs, with the blanks and
+// tabs after it, as [begin, end); begin == end when there is none. A coefficient is an optional
+// "+", digits, optionally "." and digits, followed by a blank or tab. "2." has no digit after its
+// "." and is no coefficient (docs/decisions.md).
+std::pair<std::size_t, std::size_t> CoefficientAt(std::string_view text, std::size_t from) {
     std::size_t start = from;
     while (start < text.size() && IsBlank(text[start])) {
         ++start;
@@ -126,7 +132,7 @@ void DropCoefficient(std::string& text, std::size_t from) {
         ++end;
     }
     if (end == digits) {
-        return;
+        return {start, start};
     }
     if (end + 1 < text.size() && text[end] == '.' && IsDigit(text[end + 1])) {
         end += 2;
@@ -135,46 +141,74 @@ void DropCoefficient(std::string& text, std::size_t from) {
         }
     }
     if (end == text.size() || !IsBlank(text[end])) {
-        return;
+        return {start, start};
     }
     while (end < text.size() && IsBlank(text[end])) {
         ++end;
     }
-    text.erase(start, end - start);
+    return {start, end};
 }
 
-bool IsOption(std::span<const std::string_view> options, const std::string& lowerWord) {
+bool IsOption(std::span<const std::string_view> options, std::string_view lowerWord) {
     return std::find(options.begin(), options.end(), lowerWord) != options.end();
+}
+
+// Appends text to the view as one line, without the part [cut, cutEnd), and with a "-" before
+// position dash when dash is not npos.
+void AppendLine(std::string& view, std::string_view text, std::size_t dash, std::size_t cut,
+                std::size_t cutEnd) {
+    if (dash != std::string_view::npos) {
+        view.append(text.substr(0, dash)).append(1, '-').append(text.substr(dash));
+    } else {
+        view.append(text.substr(0, cut)).append(text.substr(cutEnd));
+    }
+    view += '\n';
 }
 
 } // namespace
 
-std::string Phreeqc3View(const std::string& fileBytes) {
+std::string Phreeqc3View(std::string_view fileBytes) {
     std::string view;
+    view.reserve(fileBytes.size() / 2);
+    std::string changed;
+    std::string word; // the statement's first word in lower case
     BlockKind kind = BlockKind::Dropped;
     std::span<const std::string_view> options;
-    ForEachStatement(DeliveredText(fileBytes), [&](std::string text) {
-        const std::size_t start = text.find_first_not_of(" \t");
-        if (start != std::string::npos) {
-            const std::size_t end = std::min(text.find_first_of(" \t", start), text.size());
-            const std::string word = LowerAscii(std::string_view(text).substr(start, end - start));
+    ForEachStatement(DeliveredText(fileBytes, changed), [&](std::string_view text) {
+        std::size_t dash = std::string_view::npos;
+        std::pair<std::size_t, std::size_t> cut{0, 0};
+        // Plain loops: find_first_of calls memchr on its set for every character.
+        std::size_t start = 0;
+        while (start < text.size() && IsBlank(text[start])) {
+            ++start;
+        }
+        if (start < text.size()) {
+            std::size_t end = start;
+            while (end < text.size() && !IsBlank(text[end])) {
+                ++end;
+            }
+            word.assign(text.substr(start, end - start));
+            for (char& ch : word) {
+                ch = static_cast<char>(FoldToLower(static_cast<unsigned char>(ch)));
+            }
             if (BlockKeywords().contains(word)) {
                 kind = KindOf(word);
                 options = Phreeqc3OptionsOf(word);
             } else if (kind == BlockKind::Species || kind == BlockKind::Phases) {
                 // PHREEQC 3 takes a line whose first word is an option's full name as that option.
                 if (word[0] != '-' && IsOption(options, word)) {
-                    text.insert(start, 1, '-');
+                    dash = start;
                 } else if (kind == BlockKind::Phases) {
-                    DropCoefficient(text, 0);
-                } else if (const std::size_t equals = text.find('='); equals != std::string::npos) {
-                    DropCoefficient(text, equals + 1);
+                    cut = CoefficientAt(text, 0);
+                } else if (const std::size_t equals = text.find('=');
+                           equals != std::string_view::npos) {
+                    cut = CoefficientAt(text, equals + 1);
                 }
             }
         }
-        if (kind != BlockKind::Dropped && !text.empty()) {
-            view += text;
-            view += '\n';
+        // A statement that was only a coefficient leaves nothing to write.
+        if (kind != BlockKind::Dropped && text.size() > cut.second - cut.first) {
+            AppendLine(view, text, dash, cut.first, cut.second);
         }
     });
     return view;

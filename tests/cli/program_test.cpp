@@ -54,6 +54,7 @@ TEST(Program, StreamsAndExitStatusesReachTheShell) {
     const ProgramRun missing = RunProgram("--db /no/such.dat keywords");
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "vxcheck: cannot open database '/no/such.dat'\n");
+    EXPECT_EQ(missing.err,
+              "vxcheck: cannot read database '/no/such.dat': No such file or directory\n");
     EXPECT_EQ(RunProgram("--db").status, 2);
 }

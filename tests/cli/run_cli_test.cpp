@@ -9,6 +9,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -169,18 +170,27 @@ TEST(RunCli, UsageErrorsExitWithTwo) {
     EXPECT_EQ(RunVxcheck({"--db", "/no/such.dat", "nonsense"}).status, 2);
 }
 
-TEST(RunCli, DatabaseThatCannotBeOpenedExitsWithOne) {
-    for (const bool phreeqc3 : {false, true}) {
-        Words args = {"--db", kSample, "--db", "/no/such/file.dat", "phases"};
-        if (phreeqc3) {
-            args.insert(args.begin(), "--phreeqc3");
+TEST(RunCli, WhatIsNoReadableDatabaseExitsWithOneAndSaysWhy) {
+    const std::string folder = VXCHECK_DATA_DIR "/databases";
+    const std::pair<std::string, std::string> cases[] = {
+        {"/no/such/file.dat", "No such file or directory"},
+        {"", "No such file or directory"},
+        {folder, "Is a directory"},
+        {"/dev/zero", "not a regular file"},
+        {"/proc/self/mem", "Input/output error"},
+    };
+    for (const auto& [path, reason] : cases) {
+        for (const char* reading : {"--db", "--phreeqc3"}) {
+            Words args = {"--db", kSample, "--db", path, "phases"};
+            if (std::string(reading) == "--phreeqc3") {
+                args.insert(args.begin(), reading);
+            }
+            const CliRun run = RunVxcheck(args);
+            EXPECT_EQ(run.status, 1) << path;
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(run.err, "vxcheck: cannot read database '" + path + "': " + reason + "\n");
         }
-        const CliRun run = RunVxcheck(args);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "vxcheck: cannot open database '/no/such/file.dat'\n");
     }
-    EXPECT_EQ(RunVxcheck({"--db", "", "keywords"}).err, "vxcheck: cannot open database ''\n");
 }
 
 TEST(RunCli, UnknownModeIsAnsweredEmptyWithARemark) {

@@ -1,5 +1,6 @@
-// The order of a run: the command line is checked whole, then every database path (a bare file
-// name found nowhere else is the installed database of that name), and only then is anything read.
+// The order of a run: the command line is checked whole, then every database file is read (a bare
+// file name found nowhere else is the installed database of that name), and only then does the
+// checker read any of them.
 #include "run_cli.h"
 
 #include "arguments.h"
@@ -10,26 +11,11 @@
 #include "output.h"
 
 #include <vxcheck/check.h>
-#include <vxcheck/phreeqc3.h>
+#include <vxcheck/database_file.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace vxcheck::cli {
-
-namespace {
-
-// The same test the checker's reader makes when it opens a database.
-bool CanOpen(const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        return false;
-    }
-    std::fclose(file);
-    return true;
-}
-
-} // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const ParseResult parsed = ParseArguments(args);
@@ -47,22 +33,21 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const char* environment = std::getenv("PHREEQC_DATABASE");
         return RunLint(invocation, environment != nullptr ? environment : "", out, err);
     }
-    std::vector<std::string> paths;
+    // Each file is read once, whole, before the checker reads any of them.
+    std::vector<DatabaseFile> files;
     for (const std::string& name : invocation.databases) {
-        paths.push_back(tools::ResolveDatabase(name));
-        if (!CanOpen(paths.back())) {
-            err << "vxcheck: cannot open database '" << name << "'\n";
+        const std::string path = tools::ResolveDatabase(name);
+        files.push_back(ReadDatabaseFile(CString(path.data(), static_cast<int>(path.size()))));
+        if (!files.back().read) {
+            err << "vxcheck: cannot read database '" << name << "': " << files.back().reason
+                << '\n';
             return kCannotOpen;
         }
     }
     Cvx_Check checker;
-    for (const std::string& path : paths) {
-        if (!invocation.phreeqc3) {
-            checker.ReadDatabase(path.c_str());
-        } else if (!ReadDatabasePhreeqc3(checker, path.c_str())) {
-            err << "vxcheck: cannot read database '" << path << "' as PHREEQC 3 does\n";
-            return kCannotOpen;
-        }
+    for (const DatabaseFile& file : files) {
+        ReadDatabaseBytes(checker, file.bytes,
+                          invocation.phreeqc3 ? DatabaseReading::Phreeqc3 : DatabaseReading::Plain);
     }
     Output output(out, invocation.json);
     RunCommand(invocation, checker, output, err);

@@ -9,7 +9,7 @@ namespace vxcheck::cli {
 
 // Exit statuses.
 constexpr int kSuccess = 0;
-constexpr int kCannotOpen = 1; // a --db file cannot be opened
+constexpr int kCannotOpen = 1; // a --db file cannot be read
 constexpr int kUsage = 2;      // the command line is wrong
 constexpr int kLintErrors = 1; // lint: a file has an error
 constexpr int kCannotRead = 3; // lint: a file or a database cannot be read

@@ -1,76 +1,14 @@
-// Database loading. The reader gives the species and phase lists; the file's own
-// EXCHANGE_MASTER_SPECIES, SURFACE_MASTER_SPECIES and PHASES blocks, read by the same input
-// reader as documents, give what the checker keeps to itself.
+// Database loading: the file is read once, whole; the reader takes the checker's lists from its
+// bytes, and the library's input reader its name table.
 #include "lsp/databases.h"
 
 #include "lsp/positions.h"
 #include "lsp/text.h"
 
-#include <vxcheck/input/model.h>
-#include <vxcheck/word_list.h>
-
-#include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <iterator>
+#include <vxcheck/database_file.h>
+#include <vxcheck/input/names.h>
 
 namespace vxcheck::lsp {
-namespace {
-
-CString Bytes(std::string_view word) {
-    return CString(word.data(), static_cast<int>(word.size()));
-}
-
-// The sorted view of a word list, as the checker's own lists are sorted, in UTF-8.
-std::vector<std::string> SortedNames(Cvx_WordList& words) {
-    std::vector<std::string> names;
-    for (const CString& word : words.GetSortedWords()) {
-        names.push_back(ToUtf8(word.GetString()));
-    }
-    return names;
-}
-
-bool IsNumber(std::string_view word) {
-    std::size_t at = !word.empty() && word[0] == '+' ? 1 : 0;
-    return at < word.size() &&
-           std::all_of(word.begin() + static_cast<std::ptrdiff_t>(at), word.end(), [](char ch) {
-               return std::isdigit(static_cast<unsigned char>(ch)) || ch == '.';
-           });
-}
-
-// Collects the names that the checker does not hand out from the database text, as the
-// library's input reader cuts it into blocks and statements.
-void ScanBlocks(std::string_view text, DatabaseNames& names) {
-    const InputModel model = ReadInput(text);
-    Cvx_WordList exchange;
-    Cvx_WordList surface;
-    for (const InputBlock& block : model.blocks) {
-        std::string phase; // a phase name waiting for its reaction
-        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
-            const InputStatement& statement = model.statements[index];
-            if (statement.kind != StatementKind::Data) {
-                continue;
-            }
-            if (block.name == "exchange_master_species") {
-                exchange.AddWord(Bytes(statement.Word(0)));
-            } else if (block.name == "surface_master_species") {
-                surface.AddWord(Bytes(statement.Word(0)));
-            } else if (block.name == "phases" && phase.empty()) {
-                phase = ToUtf8(statement.Word(0));
-            } else if (block.name == "phases") {
-                // Some databases write a coefficient before the formula ("1 UO2(H2PO4)2:3H2O").
-                const std::size_t at =
-                    IsNumber(statement.Word(0)) && statement.words.size() > 1 ? 1 : 0;
-                names.formulas.try_emplace(phase, ToUtf8(statement.Word(at)));
-                phase.clear();
-            }
-        }
-    }
-    names.lists[static_cast<std::size_t>(NameList::ExchangeMasterSpecies)] = SortedNames(exchange);
-    names.lists[static_cast<std::size_t>(NameList::SurfaceMasterSpecies)] = SortedNames(surface);
-}
-
-} // namespace
 
 unsigned DatabaseNames::ListsOf(std::string_view name, std::string* spelled) const {
     auto it = m_lists.find(std::string(name));
@@ -102,17 +40,14 @@ void DatabaseNames::Index() {
 }
 
 DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader) {
-    std::error_code error;
-    std::ifstream file(path, std::ios::binary);
-    if (!std::filesystem::is_regular_file(path, error) || !file) {
-        return {nullptr, "cannot open database '" + path + "'", false};
+    DatabaseFile file = ReadDatabaseFile(CString(path.data(), static_cast<int>(path.size())));
+    if (!file.read) {
+        return {nullptr, "cannot read database '" + path + "': " + file.reason, false};
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     auto names = std::make_shared<DatabaseNames>();
     names->path = path;
-    reader(path, *names);
-    ScanBlocks(text, *names);
-    names->table = ReadDatabaseNames(text, path);
+    reader(file.bytes, *names);
+    names->table = ReadDatabaseNames(file.bytes, path);
     names->Index();
     return {std::move(names), {}, false};
 }

@@ -54,13 +54,12 @@ class DatabaseNames {
     std::unordered_map<std::string, std::string> m_folded; // lower-case name -> name
 };
 
-// How a database file is read: fills the lists that a checker collects (composition names,
-// master species, aqueous species, phases, gases). The program reads with ReadThroughChecker;
-// tests may hand in lists of their own.
-using DatabaseReader = std::function<void(const std::string& path, DatabaseNames& names)>;
+// How a database is read from the bytes of its file: fills the lists and the phase formulas. The
+// program reads with ReadThroughChecker; tests may hand in lists of their own.
+using DatabaseReader = std::function<void(const std::string& bytes, DatabaseNames& names)>;
 
-// Reads path into a new checker with PHREEQC 3 reading and copies the checker's lists.
-void ReadThroughChecker(const std::string& path, DatabaseNames& names);
+// Reads the bytes into a new checker with PHREEQC 3 reading and copies what the checker collects.
+void ReadThroughChecker(const std::string& bytes, DatabaseNames& names);
 
 // A database as the cache holds it: its names, or why it could not be read.
 struct DatabaseStatus {
@@ -69,8 +68,8 @@ struct DatabaseStatus {
     bool reported = false; // the error was shown to the user
 };
 
-// Reads the database at path: the checker's lists through reader, and from the file's bytes,
-// read once, its name table and the phase formulas and exchange and surface master species.
+// Reads the database file at path once: the checker's lists through reader, the name table
+// through the library's input reader; or says why it cannot.
 DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reader);
 
 class DatabaseCache {
