@@ -3,6 +3,7 @@
 // and surface master species and the phase formulas).
 #pragma once
 
+#include <vxcheck/export.h>
 #include <vxcheck/platform/cstring.h>
 
 #include <cstddef>
@@ -27,7 +28,7 @@ struct DatabaseFile {
 
 // Reads a regular file or a pipe whole, up to kDatabaseSizeLimit bytes; a folder, a device, a
 // socket or a larger file is not read. Never throws.
-DatabaseFile ReadDatabaseFile(const CString& path);
+VXCHECK_API DatabaseFile ReadDatabaseFile(const CString& path);
 
 // How the checker reads a database: as ReadDatabase does, or as ReadDatabasePhreeqc3 does.
 enum class DatabaseReading { Plain, Phreeqc3 };
@@ -44,10 +45,12 @@ struct DatabaseRead {
 
 // The checker reads bytes as ReadDatabase (or ReadDatabasePhreeqc3) reads a file that holds them,
 // without writing or reopening any file.
-DatabaseRead ReadDatabaseBytes(Cvx_Check& checker, std::string_view bytes, DatabaseReading reading);
+VXCHECK_API DatabaseRead ReadDatabaseBytes(Cvx_Check& checker, std::string_view bytes,
+                                           DatabaseReading reading);
 
 // Reads the file at path once and the checker reads its bytes; when the file cannot be read, the
 // checker is left as it was and the result says why.
-DatabaseRead ReadDatabaseOnce(Cvx_Check& checker, const CString& path, DatabaseReading reading);
+VXCHECK_API DatabaseRead ReadDatabaseOnce(Cvx_Check& checker, const CString& path,
+                                          DatabaseReading reading);
 
 } // namespace vxcheck
