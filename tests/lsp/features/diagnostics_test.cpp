@@ -37,14 +37,15 @@ TEST(Diagnostics, AreTheLibrarysFindingsAtTheClientsPositions) {
 
 TEST(Diagnostics, MarkADatabaseThatCannotBeReadOnItsLine) {
     Marked marked("|DATABASE  missing.dat \nSOLUTION 1\n");
-    DatabaseChoice choice = ChooseDatabase(marked.document, marked.outline, Settings{});
+    DatabaseChoice choice = ChooseDatabase(marked.document, Settings{});
     DatabaseStatus status{nullptr, "cannot open database 'missing.dat'", false};
     std::vector<Diagnostic> diagnostics = Diagnostics(marked.context, choice, &status);
     ASSERT_EQ(diagnostics.size(), 1u);
     EXPECT_EQ(diagnostics[0].message, status.error);
     EXPECT_EQ(diagnostics[0].code, "database-unreadable");
     EXPECT_EQ(diagnostics[0].range.start.line, 0);
-    EXPECT_EQ(diagnostics[0].range.end.character, 22);
+    EXPECT_EQ(diagnostics[0].range.start.character, 10); // the name
+    EXPECT_EQ(diagnostics[0].range.end.character, 21);
 
     status.names = std::make_shared<DatabaseNames>();
     EXPECT_TRUE(Diagnostics(marked.context, choice, &status).empty());

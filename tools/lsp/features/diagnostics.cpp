@@ -20,10 +20,10 @@ std::vector<Diagnostic> Diagnostics(const FeatureContext& context, const Databas
                                     const DatabaseStatus* status) {
     std::vector<Diagnostic> diagnostics;
     if (choice.source == DatabaseChoice::Source::Keyword && status != nullptr && !status->names) {
-        const BlockSpan& block = *choice.keyword;
+        const Document& document = context.document;
         diagnostics.push_back(
-            {context.document.ToRange({block.line, block.keyword.begin},
-                                      {block.line, block.headerEnd}, context.encoding),
+            {document.ToRange(document.PointAt(choice.name.begin),
+                              document.PointAt(choice.name.end), context.encoding),
              DiagnosticSeverity::Error, status->error, "database-unreadable"});
     }
     const NameTable* names = context.database != nullptr ? &context.database->table : nullptr;
