@@ -30,7 +30,7 @@ class DatabasesTest : public ::testing::Test {
 TEST_F(DatabasesTest, ReadsFormulasAndExchangeAndSurfaceMasterSpecies) {
     Write("EXCHANGE_MASTER_SPECIES\n  X X-  # exchanger\n  Y Y-\n"
           "SURFACE_MASTER_SPECIES; Hfo_w Hfo_wOH; hfo_w Hfo_wOH\n"
-          "PHASES\nCalcite\n  -log_k -8.48\n  CaCO3 = CO3-2 + Ca+2\n  log_k -8.48\n"
+          "PHASES\nCalcite\n  CaCO3 = CO3-2 + Ca+2\n  log_k -8.48\n"
           "Uranyl \xE9\n  1 UO2(H2PO4)2:3H2O = UO2+2 + 2 H2PO4-\n"
           "END\nPHASES\nLate\n  Late = Late\n");
     int calls = 0;
@@ -44,11 +44,12 @@ TEST_F(DatabasesTest, ReadsFormulasAndExchangeAndSurfaceMasterSpecies) {
     const DatabaseNames& names = *status.names;
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(names.List(NameList::ExchangeMasterSpecies), (std::vector<std::string>{"X", "Y"}));
-    EXPECT_EQ(names.List(NameList::SurfaceMasterSpecies), std::vector<std::string>{"Hfo_w"});
+    // The later definition replaces the earlier, as PHREEQC reads them.
+    EXPECT_EQ(names.List(NameList::SurfaceMasterSpecies), std::vector<std::string>{"hfo_w"});
     EXPECT_EQ(names.FormulaOf("Calcite"), "CaCO3");
     EXPECT_EQ(names.FormulaOf("Uranyl \xC3\xA9"), ""); // a name is its statement's first word
     EXPECT_EQ(names.FormulaOf("Uranyl"), "UO2(H2PO4)2:3H2O");
-    EXPECT_EQ(names.FormulaOf("Late"), "Late");
+    EXPECT_EQ(names.FormulaOf("Late"), ""); // reading stops at the first END
     std::string spelled;
     EXPECT_EQ(names.ListsOf("CALCITE", &spelled), 1u << static_cast<unsigned>(NameList::Phases));
     EXPECT_EQ(spelled, "Calcite");

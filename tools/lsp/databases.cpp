@@ -1,16 +1,12 @@
-// Database loading. The reader gives the species and phase lists; the file's own
-// EXCHANGE_MASTER_SPECIES, SURFACE_MASTER_SPECIES and PHASES blocks, read by the same input
-// reader as documents, give what the checker keeps to itself.
+// Database loading. The reader gives the species and phase lists; the library's name table of
+// the file's bytes, which diagnostics judge names by, gives what the checker keeps to itself.
 #include "lsp/databases.h"
 
 #include "lsp/positions.h"
 #include "lsp/text.h"
 
-#include <vxcheck/input/model.h>
 #include <vxcheck/word_list.h>
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -30,40 +26,20 @@ std::vector<std::string> SortedNames(Cvx_WordList& words) {
     return names;
 }
 
-bool IsNumber(std::string_view word) {
-    std::size_t at = !word.empty() && word[0] == '+' ? 1 : 0;
-    return at < word.size() &&
-           std::all_of(word.begin() + static_cast<std::ptrdiff_t>(at), word.end(), [](char ch) {
-               return std::isdigit(static_cast<unsigned char>(ch)) || ch == '.';
-           });
-}
-
-// Collects the names that the checker does not hand out from the database text, as the
-// library's input reader cuts it into blocks and statements.
-void ScanBlocks(std::string_view text, DatabaseNames& names) {
-    const InputModel model = ReadInput(text);
+// Takes from the database's name table what the checker does not hand out: the exchange and
+// surface master species and the phase formulas.
+void CollectFromTable(DatabaseNames& names) {
     Cvx_WordList exchange;
     Cvx_WordList surface;
-    for (const InputBlock& block : model.blocks) {
-        std::string phase; // a phase name waiting for its reaction
-        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
-            const InputStatement& statement = model.statements[index];
-            if (statement.kind != StatementKind::Data) {
-                continue;
-            }
-            if (block.name == "exchange_master_species") {
-                exchange.AddWord(Bytes(statement.Word(0)));
-            } else if (block.name == "surface_master_species") {
-                surface.AddWord(Bytes(statement.Word(0)));
-            } else if (block.name == "phases" && phase.empty()) {
-                phase = ToUtf8(statement.Word(0));
-            } else if (block.name == "phases") {
-                // Some databases write a coefficient before the formula ("1 UO2(H2PO4)2:3H2O").
-                const std::size_t at =
-                    IsNumber(statement.Word(0)) && statement.words.size() > 1 ? 1 : 0;
-                names.formulas.try_emplace(phase, ToUtf8(statement.Word(at)));
-                phase.clear();
-            }
+    for (const NameEntry* entry : names.table.All(NameKind::ExchangeMaster)) {
+        exchange.AddWord(Bytes(entry->name));
+    }
+    for (const NameEntry* entry : names.table.All(NameKind::SurfaceMaster)) {
+        surface.AddWord(Bytes(entry->name));
+    }
+    for (const NameEntry* entry : names.table.All(NameKind::Phase)) {
+        if (!entry->formula.empty()) {
+            names.formulas.try_emplace(ToUtf8(entry->name), ToUtf8(entry->formula));
         }
     }
     names.lists[static_cast<std::size_t>(NameList::ExchangeMasterSpecies)] = SortedNames(exchange);
@@ -111,8 +87,8 @@ DatabaseStatus LoadDatabase(const std::string& path, const DatabaseReader& reade
     auto names = std::make_shared<DatabaseNames>();
     names->path = path;
     reader(path, *names);
-    ScanBlocks(text, *names);
     names->table = ReadDatabaseNames(text, path);
+    CollectFromTable(*names);
     names->Index();
     return {std::move(names), {}, false};
 }
