@@ -209,10 +209,11 @@ Cursor Analyze(const Document& document, const Outline& outline, TextPoint point
     BlockState state =
         StateBefore(model, *cursor.block, statement != nullptr ? statement->offset : offset);
     std::string option = statement != nullptr ? OptionOf(*statement) : std::string();
-    if (!option.empty()) {
+    if (statement != nullptr && !option.empty()) {
         if (atHead) {
             cursor.place = !word.empty() && word[0] == '-' ? Place::Option : Place::Keyword;
             cursor.names = DataNames(block, state.option);
+            cursor.selects = statement->option;
         } else {
             cursor.place = Place::Data;
             cursor.option = option;
