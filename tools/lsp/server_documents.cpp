@@ -41,7 +41,6 @@ const DatabaseNames* Server::DatabaseOf(const Document& document) {
 }
 
 void Server::PublishDiagnostics(const Document& document) {
-    const Outline& outline = OutlineOf(document);
     DatabaseChoice choice = ChooseDatabase(document, m_settings);
     DatabaseStatus* status = nullptr;
     if (choice.source != DatabaseChoice::Source::None) {
@@ -52,12 +51,10 @@ void Server::PublishDiagnostics(const Document& document) {
                                           {"message", "vxcheck: " + status->error}});
         }
     }
-    FeatureContext context{document, outline, m_vocabulary,
-                           status != nullptr ? status->names.get() : nullptr, m_encoding};
     Notify("textDocument/publishDiagnostics",
            {{"uri", document.Uri()},
             {"version", document.Version()},
-            {"diagnostics", Diagnostics(context, choice, status)}});
+            {"diagnostics", Diagnostics(document, choice, status, m_encoding)}});
 }
 
 void Server::OnDidOpen(const DidOpenTextDocumentParams& params) {
