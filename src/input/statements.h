@@ -13,8 +13,8 @@ inline bool IsBlank(char ch) {
     return ch == ' ' || (ch >= '\t' && ch <= '\r') || ch == '\x1a';
 }
 
-// The blank-delimited words of text.
-std::vector<InputWord> SplitWords(std::string_view text);
+// Appends the blank-delimited words of text to words; returns how many.
+std::size_t AppendWords(std::string_view text, std::vector<InputWord>& words);
 
 // Appends the non-blank logical statements of an input to model, in order, with their text,
 // words and pieces, up to limit statements; kind and block are left for the block reader.

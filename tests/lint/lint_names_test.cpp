@@ -64,6 +64,19 @@ TEST(LintNames, ReportsUnknownPhasesElementsAndSpecies) {
                      "input; did you mean Dolomite?"}));
 }
 
+TEST(LintNames, ReportsExchangersAndSurfacesWithoutTheirMasterSpecies) {
+    EXPECT_EQ(Findings("EXCHANGE 1\n CaX2 0.1\n CaY2 0.1\n -equilibrate 1\n"
+                       "SURFACE 1\n Hfo_wOH 1e-3 600 1\n Hfo_qOH 1e-3\n"),
+              (Lines{"3:1 error unknown-exchanger: CaY2 holds no exchange master species of the "
+                     "database or of the input.",
+                     "7:1 error unknown-surface: Hfo_qOH holds no surface master species of the "
+                     "database or of the input."}));
+    // A word like a keyword that no phase resembles is taken for the keyword.
+    EXPECT_EQ(Findings("EQUILIBRIUM_PHASES 1\n Calcite 0 0\nEQUILIBRIUM_PHASEZ 2\n"),
+              Lines{"3:0 error unknown-keyword: Unknown keyword EQUILIBRIUM_PHASEZ; did you mean "
+                    "EQUILIBRIUM_PHASES?"});
+}
+
 TEST(LintNames, KnowsWhatTheInputDefinesFromItsSimulationOn) {
     const std::string definitions = "SOLUTION_MASTER_SPECIES\nTr Tr 0 Tr 1\nSOLUTION_SPECIES\n"
                                     "Tr = Tr\n log_k 0\nPHASES\nMyPhase\n Tr = Tr\n log_k 0\n";
