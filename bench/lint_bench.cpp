@@ -47,13 +47,17 @@ void ReadInputOnly(benchmark::State& state) {
 }
 
 BENCHMARK(Lint)
-    ->RangeMultiplier(2)
-    ->Range(5000, 40000)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 BENCHMARK(ReadInputOnly)
-    ->RangeMultiplier(2)
-    ->Range(5000, 40000)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 

@@ -194,30 +194,21 @@ Summary EditLatency(Child& server, const std::string& llnl) {
         const Json range = {{"start", {{"line", line}, {"character", character}}},
                             {"end", {{"line", line}, {"character", character + (typed ? 0 : 1)}}}};
         Clock::time_point start = Clock::now();
-        server.Send({
-            {"jsonrpc", "2.0"}, {"method", "textDocument/didChange"}, {
-                "params", {
-                    {"textDocument", {{"uri", uri}, {"version", version}}}, {
-                        "contentChanges", {
-                            {
-                                {"range", range}, {
-                                    "text", typed ? "q" : ""
-                                }
-                            }
-                        }
-                    }
-                }
-            }}
-    });
-    found += server.WaitForDiagnostics(uri, version);
-    samples.push_back(Milliseconds(Clock::now() - start));
-}
-Summary edit = Summarize(samples);
-std::printf("diagnostics after a one-character edit of %d lines (%zu diagnostics when clean, "
-            "%.2f on average): median %.2f ms, p99 %.2f ms, max %.2f ms\n",
-            static_cast<int>(lines.size()), clean, static_cast<double>(found) / kEdits, edit.median,
-            edit.p99, edit.max);
-return edit;
+        Json change = {{"range", range}, {"text", typed ? "q" : ""}};
+        Json params = {{"textDocument", {{"uri", uri}, {"version", version}}},
+                       {"contentChanges", Json::array({change})}};
+        server.Send({{"jsonrpc", "2.0"},
+                     {"method", "textDocument/didChange"},
+                     {"params", std::move(params)}});
+        found += server.WaitForDiagnostics(uri, version);
+        samples.push_back(Milliseconds(Clock::now() - start));
+    }
+    Summary edit = Summarize(samples);
+    std::printf("diagnostics after a one-character edit of %d lines (%zu diagnostics when clean, "
+                "%.2f on average): median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+                static_cast<int>(lines.size()), clean, static_cast<double>(found) / kEdits,
+                edit.median, edit.p99, edit.max);
+    return edit;
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // Which database a document uses: DATABASE line, then setting, then environment.
 #include "lsp/document_database.h"
 
-#include <vxcheck/check.h>
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -13,13 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 
 DatabaseChoice Choose(const std::string& uri, const std::string& text, const Settings& settings) {
-    static Cvx_Check checker;
-    static const Vocabulary vocabulary(checker);
     Document document(uri, 1, text);
-    Outline outline(document, vocabulary);
-    DatabaseChoice choice = ChooseDatabase(document, outline, settings);
-    choice.keyword = nullptr; // points into the outline, which is gone
-    return choice;
+    return ChooseDatabase(document, settings);
 }
 
 TEST(DocumentDatabase, FollowsPhreeqcsOrder) {

@@ -37,24 +37,6 @@ TEST(Vocabulary, SpellingsOfBothVocabulariesOpenTheirBlocks) {
         [](const KeywordEntry& a, const KeywordEntry& b) { return a.spelling < b.spelling; }));
 }
 
-TEST(Vocabulary, OptionsMatchTheFirstEntryThatBeginsWithTheText) {
-    const Vocabulary& vocabulary = Shared();
-    const BlockInfo& solution = *vocabulary.FindBlock("solution");
-    EXPECT_EQ(vocabulary.MatchOption(solution, "TEMP"), "temp");
-    EXPECT_EQ(vocabulary.MatchOption(solution, "tempe"), "temperature");
-    EXPECT_EQ(vocabulary.MatchOption(solution, "temperatures"), "");
-    const BlockInfo& output = *vocabulary.FindBlock("selected_output");
-    EXPECT_EQ(vocabulary.MatchOption(output, "mol"), "molalities");
-    EXPECT_EQ(vocabulary.MatchOption(output, "kin"), "kinetic_reactants");
-    EXPECT_EQ(vocabulary.MatchOption(solution, ""), "");
-    EXPECT_EQ(vocabulary.FindOptionExact(solution, "Units"), "units");
-    EXPECT_EQ(vocabulary.FindOptionExact(solution, "uni"), "");
-    EXPECT_TRUE(solution.knowsEveryOption);
-    EXPECT_FALSE(vocabulary.FindBlock("solution_modify")->knowsEveryOption);
-    EXPECT_FALSE(vocabulary.FindBlock("user_graph")->knowsEveryOption);
-    EXPECT_FALSE(vocabulary.FindBlock("mix")->knowsEveryOption);
-}
-
 TEST(Vocabulary, BasicWordsBeginWithALetter) {
     const std::vector<std::string>& words = Shared().BasicWords();
     EXPECT_TRUE(std::binary_search(words.begin(), words.end(), "tot"));

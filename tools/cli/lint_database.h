@@ -11,11 +11,6 @@
 
 namespace vxcheck::cli {
 
-// The database that a file names on its DATABASE line, as PHREEQC finds it before it reads the
-// file: the first statement that is not blank or a comment, when its first word is DATABASE; the
-// rest of the statement, trimmed. Nothing when there is no such line or the name is empty.
-std::optional<std::string> DatabaseLineName(std::string_view text);
-
 // Where a file's database comes from, in the order lint tries them.
 struct DatabaseChoice {
     enum class Source { None, Option, Keyword, Environment };
@@ -23,9 +18,10 @@ struct DatabaseChoice {
     std::string path; // as it is opened
 };
 
-// --db when given, else the DATABASE line, else PHREEQC_DATABASE (environment, may be empty). A
-// relative DATABASE name is opened from the working directory, as PHREEQC opens it, or else
-// beside the input file when only that one exists (docs/decisions.md).
+// --db when given, else the DATABASE line as PHREEQC finds it before reading the file, else
+// PHREEQC_DATABASE (environment, may be empty). A relative DATABASE name is opened from the
+// working directory, as PHREEQC opens it, or else beside the input file when only that one
+// exists (docs/decisions.md).
 DatabaseChoice ChooseDatabase(const std::string& option, const std::string& file,
                               std::string_view text, const std::string& environment);
 

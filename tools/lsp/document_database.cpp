@@ -1,9 +1,12 @@
-// A relative DATABASE path is looked up beside the document first, then as given, which is
-// relative to the folder the server runs in, as PHREEQC's own is, and last, for a bare file name,
-// among the databases installed with vxcheck.
+// The DATABASE line is found by the library, as PHREEQC finds it before reading an input. A
+// relative DATABASE path is looked up beside the document first, then as given, which is relative
+// to the folder the server runs in, as PHREEQC's own is, and last, for a bare file name, among the
+// databases installed with vxcheck.
 #include "lsp/document_database.h"
 
 #include "common/database_path.h"
+
+#include <vxcheck/input/model.h>
 
 #include <filesystem>
 
@@ -21,15 +24,6 @@ int HexValue(char ch) {
         return ch - 'A' + 10;
     }
     return -1;
-}
-
-std::string Trim(std::string_view text) {
-    std::size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    std::size_t end = text.find_last_not_of(" \t");
-    return std::string(text.substr(begin, end - begin + 1));
 }
 
 } // namespace
@@ -79,30 +73,23 @@ std::optional<std::string> DatabaseSetting(const Json& settings) {
     return value->get<std::string>();
 }
 
-DatabaseChoice ChooseDatabase(const Document& document, const Outline& outline,
-                              const Settings& settings) {
+DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings) {
     namespace fs = std::filesystem;
     DatabaseChoice choice;
-    const std::vector<BlockSpan>& blocks = outline.Blocks();
-    if (!blocks.empty() && blocks.front().info->name == "database") {
-        const BlockSpan& block = blocks.front();
-        std::string name =
-            Trim(document.Line(block.line)
-                     .substr(block.keyword.end, block.headerEnd - block.keyword.end));
-        if (!name.empty()) {
-            choice.source = DatabaseChoice::Source::Keyword;
-            choice.keyword = &block;
-            choice.path = tools::ResolveDatabase(name);
-            std::optional<std::string> file = FilePath(document.Uri());
-            std::error_code error;
-            if (file && fs::path(name).is_relative()) {
-                fs::path beside = fs::path(*file).parent_path() / name;
-                if (fs::exists(beside, error)) {
-                    choice.path = beside.string();
-                }
+    std::optional<DatabaseLine> line = FindDatabaseLine(document.Text());
+    if (line && !line->name.empty()) {
+        choice.source = DatabaseChoice::Source::Keyword;
+        choice.name = {line->begin, line->end};
+        choice.path = tools::ResolveDatabase(line->name);
+        std::optional<std::string> file = FilePath(document.Uri());
+        std::error_code error;
+        if (file && fs::path(line->name).is_relative()) {
+            fs::path beside = fs::path(*file).parent_path() / line->name;
+            if (fs::exists(beside, error)) {
+                choice.path = beside.string();
             }
-            return choice;
         }
+        return choice;
     }
     if (!settings.database.empty()) {
         choice.source = DatabaseChoice::Source::Setting;

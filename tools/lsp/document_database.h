@@ -3,7 +3,6 @@
 #pragma once
 
 #include "lsp/documents.h"
-#include "lsp/outline.h"
 #include "lsp/protocol.h"
 
 #include <optional>
@@ -21,12 +20,11 @@ struct Settings {
 struct DatabaseChoice {
     enum class Source { None, Keyword, Setting, Environment };
     Source source = Source::None;
-    std::string path;                   // as it is opened
-    const BlockSpan* keyword = nullptr; // the DATABASE block, for Source::Keyword
+    std::string path; // as it is opened
+    Word name;        // for Source::Keyword, the name's bytes in the document's text
 };
 
-DatabaseChoice ChooseDatabase(const Document& document, const Outline& outline,
-                              const Settings& settings);
+DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings);
 
 // The file path of a file: URI, percent escapes decoded; nothing for other schemes.
 std::optional<std::string> FilePath(std::string_view uri);

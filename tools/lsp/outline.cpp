@@ -13,6 +13,9 @@ bool IsBlank(char ch) {
 
 // The input bytes of each piece of a statement, in order.
 std::vector<Word> Pieces(const InputStatement& statement) {
+    if (statement.pieces.empty()) { // a statement of one line
+        return {{statement.offset, statement.offset + statement.text.size()}};
+    }
     std::vector<Word> pieces;
     for (std::size_t i = 0; i < statement.pieces.size(); ++i) {
         const std::size_t end = i + 1 < statement.pieces.size() ? statement.pieces[i + 1].position
@@ -79,10 +82,9 @@ const BlockSpan* Outline::BlockAt(int line, std::size_t byte) const {
 std::size_t Outline::StatementAt(std::size_t offset) const {
     const std::vector<InputStatement>& statements = m_model.statements;
     // The last statement that begins at or before offset; only it can hold offset.
-    auto after = std::upper_bound(statements.begin(), statements.end(), offset,
-                                  [](std::size_t at, const InputStatement& statement) {
-                                      return at < statement.pieces.front().offset;
-                                  });
+    auto after = std::upper_bound(
+        statements.begin(), statements.end(), offset,
+        [](std::size_t at, const InputStatement& statement) { return at < statement.offset; });
     if (after == statements.begin()) {
         return kNone;
     }

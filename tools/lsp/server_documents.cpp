@@ -33,7 +33,7 @@ const Outline& Server::OutlineOf(const Document& document) {
 }
 
 const DatabaseNames* Server::DatabaseOf(const Document& document) {
-    DatabaseChoice choice = ChooseDatabase(document, OutlineOf(document), m_settings);
+    DatabaseChoice choice = ChooseDatabase(document, m_settings);
     if (choice.source == DatabaseChoice::Source::None) {
         return nullptr;
     }
@@ -41,8 +41,7 @@ const DatabaseNames* Server::DatabaseOf(const Document& document) {
 }
 
 void Server::PublishDiagnostics(const Document& document) {
-    const Outline& outline = OutlineOf(document);
-    DatabaseChoice choice = ChooseDatabase(document, outline, m_settings);
+    DatabaseChoice choice = ChooseDatabase(document, m_settings);
     DatabaseStatus* status = nullptr;
     if (choice.source != DatabaseChoice::Source::None) {
         status = &m_databases.Get(choice.path);
@@ -52,12 +51,10 @@ void Server::PublishDiagnostics(const Document& document) {
                                           {"message", "vxcheck: " + status->error}});
         }
     }
-    FeatureContext context{document, outline, m_vocabulary,
-                           status != nullptr ? status->names.get() : nullptr, m_encoding};
     Notify("textDocument/publishDiagnostics",
            {{"uri", document.Uri()},
             {"version", document.Version()},
-            {"diagnostics", Diagnostics(context, choice, status)}});
+            {"diagnostics", Diagnostics(document, choice, status, m_encoding)}});
 }
 
 void Server::OnDidOpen(const DidOpenTextDocumentParams& params) {

@@ -19,18 +19,6 @@ bool StartsWithLetter(const std::string& word) {
     return !word.empty() && std::isalpha(static_cast<unsigned char>(word[0])) != 0;
 }
 
-// Whether an option line that matches none of a block's options is an error PHREEQC reports.
-// Blocks without options take plain data lines; RAW and MODIFY blocks read component lines with
-// options of their own; an ordinary build skips USER_GRAPH without reading it.
-bool KnowsEveryOption(const BlockInfo& block) {
-    auto endsWith = [&](std::string_view suffix) {
-        return block.name.size() >= suffix.size() &&
-               block.name.compare(block.name.size() - suffix.size(), suffix.size(), suffix) == 0;
-    };
-    return !block.options.empty() && !endsWith("_raw") && !endsWith("_modify") &&
-           block.name != "user_graph";
-}
-
 } // namespace
 
 Vocabulary::Vocabulary(Cvx_Check& checker) {
@@ -41,7 +29,6 @@ Vocabulary::Vocabulary(Cvx_Check& checker) {
         for (std::string_view option : Phreeqc3OptionsOf(block.name)) {
             AddOption(block, std::string(option));
         }
-        block.knowsEveryOption = KnowsEveryOption(block);
     }
     for (const CString& keyword : checker.GetKeywords()) {
         std::string spelling = Lower(keyword.GetString());
@@ -94,7 +81,7 @@ Vocabulary::Vocabulary(Cvx_Check& checker) {
 BlockInfo& Vocabulary::BlockNamed(const std::string& name) {
     auto [it, added] = m_blockIndex.try_emplace(name, m_blocks.size());
     if (added) {
-        m_blocks.push_back(BlockInfo{name, {}, {}, {}, false});
+        m_blocks.push_back(BlockInfo{name, {}, {}, {}});
     }
     return m_blocks[it->second];
 }
@@ -118,29 +105,6 @@ void Vocabulary::AddOption(BlockInfo& block, std::string option) {
 const BlockInfo* Vocabulary::FindBlock(std::string_view word) const {
     auto it = m_spellingIndex.find(Lower(word));
     return it == m_spellingIndex.end() ? nullptr : m_keywords[it->second].block;
-}
-
-std::string_view Vocabulary::MatchOption(const BlockInfo& block, std::string_view typed) const {
-    if (typed.empty()) {
-        return {};
-    }
-    std::string lower = Lower(typed);
-    for (const std::string& option : block.options) {
-        if (option.compare(0, lower.size(), lower) == 0) {
-            return option;
-        }
-    }
-    return {};
-}
-
-std::string_view Vocabulary::FindOptionExact(const BlockInfo& block, std::string_view word) const {
-    std::string lower = Lower(word);
-    for (const std::string& option : block.options) {
-        if (option == lower) {
-            return option;
-        }
-    }
-    return {};
 }
 
 } // namespace vxcheck::lsp

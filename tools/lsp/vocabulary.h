@@ -22,7 +22,6 @@ struct BlockInfo {
     std::vector<std::string> spellings; // lower case, every keyword that opens the block
     std::vector<std::string> options;   // lower case, without dash, in PHREEQC's matching order
     std::string group;                  // topic group of the keyword tree, or empty
-    bool knowsEveryOption = false;      // options hold every option PHREEQC accepts here
 };
 
 // One keyword spelling and the block it opens.
@@ -43,12 +42,6 @@ class Vocabulary {
     const std::vector<KeywordEntry>& Keywords() const { return m_keywords; }
     // The BASIC words that begin with a letter, lower case, sorted.
     const std::vector<std::string>& BasicWords() const { return m_basic; }
-
-    // The option that "-typed" selects in block, as PHREEQC matches it: the first option that
-    // begins with typed (compared without regard to case); empty when none does or typed is.
-    std::string_view MatchOption(const BlockInfo& block, std::string_view typed) const;
-    // The option whose whole name is word (an option line written without its dash), or empty.
-    std::string_view FindOptionExact(const BlockInfo& block, std::string_view word) const;
 
   private:
     BlockInfo& BlockNamed(const std::string& name);

@@ -16,7 +16,10 @@ TEST(Diagnostics, AreTheLibrarysFindingsAtTheClientsPositions) {
         Marked marked(kText, encoding);
         const std::vector<vxcheck::Diagnostic> expected =
             LintInput(marked.document.Text(), &TestDatabase().table);
-        const std::vector<Diagnostic> diagnostics = Diagnostics(marked.context, {}, nullptr);
+        auto names = std::make_shared<DatabaseNames>(TestDatabase());
+        const DatabaseStatus status{names, {}, false};
+        const std::vector<Diagnostic> diagnostics =
+            Diagnostics(marked.document, {}, &status, encoding);
         ASSERT_GE(expected.size(), 2u);
         ASSERT_EQ(diagnostics.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -37,17 +40,19 @@ TEST(Diagnostics, AreTheLibrarysFindingsAtTheClientsPositions) {
 
 TEST(Diagnostics, MarkADatabaseThatCannotBeReadOnItsLine) {
     Marked marked("|DATABASE  missing.dat \nSOLUTION 1\n");
-    DatabaseChoice choice = ChooseDatabase(marked.document, marked.outline, Settings{});
+    DatabaseChoice choice = ChooseDatabase(marked.document, Settings{});
     DatabaseStatus status{nullptr, "cannot open database 'missing.dat'", false};
-    std::vector<Diagnostic> diagnostics = Diagnostics(marked.context, choice, &status);
+    std::vector<Diagnostic> diagnostics =
+        Diagnostics(marked.document, choice, &status, PositionEncoding::Utf16);
     ASSERT_EQ(diagnostics.size(), 1u);
     EXPECT_EQ(diagnostics[0].message, status.error);
     EXPECT_EQ(diagnostics[0].code, "database-unreadable");
     EXPECT_EQ(diagnostics[0].range.start.line, 0);
-    EXPECT_EQ(diagnostics[0].range.end.character, 22);
+    EXPECT_EQ(diagnostics[0].range.start.character, 10); // the name
+    EXPECT_EQ(diagnostics[0].range.end.character, 21);
 
     status.names = std::make_shared<DatabaseNames>();
-    EXPECT_TRUE(Diagnostics(marked.context, choice, &status).empty());
+    EXPECT_TRUE(Diagnostics(marked.document, choice, &status, PositionEncoding::Utf16).empty());
 }
 
 } // namespace

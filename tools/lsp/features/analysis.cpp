@@ -97,8 +97,7 @@ std::string OptionOf(const InputStatement& statement) {
 BlockState StateBefore(const InputModel& model, const BlockSpan& block, std::size_t offset) {
     BlockState state;
     for (std::size_t index = block.statement + 1;
-         index < model.statements.size() && model.statements[index].pieces.front().offset < offset;
-         ++index) {
+         index < model.statements.size() && model.statements[index].offset < offset; ++index) {
         std::string option = OptionOf(model.statements[index]);
         if (!option.empty()) {
             state.inProgram = option == "start" ? true : option == "end" ? false : state.inProgram;
@@ -207,13 +206,14 @@ Cursor Analyze(const Document& document, const Outline& outline, TextPoint point
         return cursor;
     }
     const BlockInfo& block = *cursor.block->info;
-    BlockState state = StateBefore(
-        model, *cursor.block, statement != nullptr ? statement->pieces.front().offset : offset);
+    BlockState state =
+        StateBefore(model, *cursor.block, statement != nullptr ? statement->offset : offset);
     std::string option = statement != nullptr ? OptionOf(*statement) : std::string();
-    if (!option.empty()) {
+    if (statement != nullptr && !option.empty()) {
         if (atHead) {
             cursor.place = !word.empty() && word[0] == '-' ? Place::Option : Place::Keyword;
             cursor.names = DataNames(block, state.option);
+            cursor.selects = statement->option;
         } else {
             cursor.place = Place::Data;
             cursor.option = option;

@@ -27,9 +27,10 @@ struct Cursor {
     const BlockSpan* block = nullptr; // null before the first keyword
     Word word;                        // the word at the point, whole
     std::string option;               // the option in force: of this line or the last before it
-    std::string function;             // for BasicString: the BASIC function, lower case
-    NameList names = NameList::None;  // names that fit the word
-    bool basic = false;               // the statement is BASIC text
+    std::string selects;  // at the head of an option line, the option PHREEQC selects, or empty
+    std::string function; // for BasicString: the BASIC function, lower case
+    NameList names = NameList::None; // names that fit the word
+    bool basic = false;              // the statement is BASIC text
 };
 
 // Analyzes the point (line, byte) of a document whose outline is outline; the outline's input

@@ -6,29 +6,20 @@
 #include <vxcheck/input/lint.h>
 
 namespace vxcheck::lsp {
-namespace {
 
-Range RangeOf(const FeatureContext& context, const vxcheck::Diagnostic& diagnostic) {
-    return context.document.ToRange(context.document.PointAt(diagnostic.begin.offset),
-                                    context.document.PointAt(diagnostic.end.offset),
-                                    context.encoding);
-}
-
-} // namespace
-
-std::vector<Diagnostic> Diagnostics(const FeatureContext& context, const DatabaseChoice& choice,
-                                    const DatabaseStatus* status) {
+std::vector<Diagnostic> Diagnostics(const Document& document, const DatabaseChoice& choice,
+                                    const DatabaseStatus* status, PositionEncoding encoding) {
+    auto range = [&](std::size_t begin, std::size_t end) {
+        return document.ToRange(document.PointAt(begin), document.PointAt(end), encoding);
+    };
     std::vector<Diagnostic> diagnostics;
     if (choice.source == DatabaseChoice::Source::Keyword && status != nullptr && !status->names) {
-        const BlockSpan& block = *choice.keyword;
-        diagnostics.push_back(
-            {context.document.ToRange({block.line, block.keyword.begin},
-                                      {block.line, block.headerEnd}, context.encoding),
-             DiagnosticSeverity::Error, status->error, "database-unreadable"});
+        diagnostics.push_back({range(choice.name.begin, choice.name.end), DiagnosticSeverity::Error,
+                               status->error, "database-unreadable"});
     }
-    const NameTable* names = context.database != nullptr ? &context.database->table : nullptr;
-    for (const vxcheck::Diagnostic& found : LintInput(context.document.Text(), names)) {
-        diagnostics.push_back({RangeOf(context, found),
+    const NameTable* names = status != nullptr && status->names ? &status->names->table : nullptr;
+    for (const vxcheck::Diagnostic& found : LintInput(document.Text(), names)) {
+        diagnostics.push_back({range(found.begin.offset, found.end.offset),
                                found.severity == Severity::Error ? DiagnosticSeverity::Error
                                                                  : DiagnosticSeverity::Warning,
                                ToUtf8(found.message), found.code});

@@ -35,7 +35,8 @@ std::vector<DocumentSymbol> DocumentSymbols(const FeatureContext& context);
 
 // textDocument/publishDiagnostics: a database that cannot be read (on its DATABASE line), then
 // LintInput's diagnostics of the document against its database's names, in text order.
-std::vector<Diagnostic> Diagnostics(const FeatureContext& context, const DatabaseChoice& choice,
-                                    const DatabaseStatus* status);
+// It needs no outline, so that an edit is answered without one.
+std::vector<Diagnostic> Diagnostics(const Document& document, const DatabaseChoice& choice,
+                                    const DatabaseStatus* status, PositionEncoding encoding);
 
 } // namespace vxcheck::lsp

@@ -73,18 +73,11 @@ std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point) {
         block->keyword.begin == cursor.word.begin) {
         return Hover{KeywordText(*block->info, word), range};
     }
-    if (block != nullptr && cursor.place == Place::Option) {
-        std::string_view option = context.vocabulary.MatchOption(*block->info, word.substr(1));
-        if (option.empty()) {
-            return std::nullopt;
-        }
-        return Hover{OptionText(*block->info, option), range};
+    if (block != nullptr && !cursor.selects.empty()) {
+        return Hover{OptionText(*block->info, cursor.selects), range};
     }
-    if (block != nullptr && cursor.place == Place::Keyword && !cursor.basic) {
-        std::string_view option = context.vocabulary.FindOptionExact(*block->info, word);
-        if (!option.empty()) {
-            return Hover{OptionText(*block->info, option), range};
-        }
+    if (cursor.place == Place::Option) {
+        return std::nullopt;
     }
     if (cursor.place == Place::Basic || (cursor.place == Place::Keyword && cursor.basic)) {
         const std::vector<std::string>& basic = context.vocabulary.BasicWords();
