@@ -55,5 +55,6 @@ void CheckKeywords(LintContext& context);
 void CheckReactions(LintContext& context);
 void CheckOptions(LintContext& context);
 void CheckNames(LintContext& context);
+void CheckBasic(LintContext& context);
 
 } // namespace vxcheck
