@@ -53,6 +53,9 @@ class ProgramChecker {
                 "basic-syntax", line.tokens.problem);
         } else {
             line.syntax = ParseLine(m_texts[index], line.tokens);
+            if (!line.syntax.findings.empty()) {
+                line.syntax.loops.clear(); // PHREEQC stops before the line's loops count
+            }
             for (BasicFinding finding : line.syntax.findings) {
                 finding.line = index;
                 m_report.findings.push_back(std::move(finding));
