@@ -108,7 +108,23 @@ ValueType LineParser::Term() {
     return left;
 }
 
+// body, one level deeper; nesting deeper than kMaxDepth is reported instead of read.
+ValueType LineParser::Nested(ValueType (LineParser::*body)()) {
+    ValueType result = ValueType::Unknown;
+    if (++m_depth <= kMaxDepth) {
+        result = (this->*body)();
+    } else {
+        FailAtNext("The expression is nested too deeply to be read.");
+    }
+    --m_depth;
+    return result;
+}
+
 ValueType LineParser::Power() {
+    return Nested(&LineParser::PowerChain);
+}
+
+ValueType LineParser::PowerChain() {
     const ValueType left = Factor();
     if (m_failed || !PeekIs(TokenKind::Power)) {
         return left;
@@ -122,6 +138,10 @@ ValueType LineParser::Power() {
 }
 
 ValueType LineParser::Factor() {
+    return Nested(&LineParser::Operand);
+}
+
+ValueType LineParser::Operand() {
     const Token* token = Peek();
     if (token == nullptr) {
         FailAtNext("A value is missing here.");

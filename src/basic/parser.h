@@ -70,7 +70,9 @@ class LineParser {
     ValueType Sum();
     ValueType Term();
     ValueType Power();
+    ValueType PowerChain();
     ValueType Factor();
+    ValueType Operand();
     ValueType FunctionValue(const Token& token);
     ValueType FactorArgument(const Token& function);
     void Arguments(const Token& head, std::string_view spec, int minArgs);
@@ -87,8 +89,13 @@ class LineParser {
     void FailAtNext(std::string message);
     std::string_view TextOf(const Token& token) const;
 
+    // Nesting deeper than this is taken as a mistake, so that no line exhausts the stack.
+    static constexpr int kMaxDepth = 200;
+    ValueType Nested(ValueType (LineParser::*body)());
+
     std::string_view m_text;
     const TokenizedLine& m_line;
+    int m_depth = 0;
     std::size_t m_at = 0;
     bool m_failed = false;
     bool m_statementGoesOn = false; // after IF ... THEN the next statement follows without ":"

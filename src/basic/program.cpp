@@ -114,11 +114,15 @@ class ProgramChecker {
                 }
             }
         }
+        // The FORs still open, and how many of them count with each variable: a NEXT searches
+        // only when one of them can match, so each FOR is passed over at most once.
         std::vector<std::pair<std::size_t, const LineSyntax::Loop*>> open;
+        std::map<std::string, std::size_t> openCount;
         for (const std::size_t index : m_order) {
             for (const LineSyntax::Loop& loop : m_lines[index].syntax.loops) {
                 if (loop.isFor) {
                     open.emplace_back(index, &loop);
+                    ++openCount[loop.variable];
                     continue;
                 }
                 if (!loop.variable.empty() && !counted.contains(loop.variable)) {
@@ -126,11 +130,17 @@ class ProgramChecker {
                         "basic-next-without-for",
                         "No FOR counts with " + loop.variable + ", so this NEXT stops PHREEQC.");
                 }
-                const auto closed = std::find_if(open.rbegin(), open.rend(), [&](const auto& f) {
-                    return loop.variable.empty() || f.second->variable == loop.variable;
-                });
-                if (closed != open.rend()) {
-                    open.erase(std::next(closed).base(), open.end());
+                if (open.empty() || (!loop.variable.empty() && openCount[loop.variable] == 0)) {
+                    continue;
+                }
+                while (!open.empty()) {
+                    const std::string& variable = open.back().second->variable;
+                    const bool matches = loop.variable.empty() || variable == loop.variable;
+                    --openCount[variable];
+                    open.pop_back();
+                    if (matches) {
+                        break;
+                    }
                 }
             }
         }
@@ -159,18 +169,26 @@ class ProgramChecker {
                 }
                 const std::string_view written =
                     m_texts[index].substr(use.begin, use.end - use.begin);
-                std::string message = std::string(written) +
-                                      " is not a function of PHREEQC's BASIC, and the program "
-                                      "never fills an array of that name, so it reads zeros";
-                if (const std::optional<std::string_view> function = ClosestFunction(use.name)) {
-                    message += "; did you mean " + UpperName(*function) + "?";
-                } else {
-                    message += ".";
-                }
                 Add(m_report, index, use.begin, use.end, Severity::Warning,
-                    "basic-unknown-function", std::move(message));
+                    "basic-unknown-function", std::string(written) + SuggestionFor(use.name));
             }
         }
+    }
+
+    // The end of the message for an unfilled array, made once per name.
+    const std::string& SuggestionFor(const std::string& name) {
+        auto found = m_suggestions.find(name);
+        if (found != m_suggestions.end()) {
+            return found->second;
+        }
+        std::string message = " is not a function of PHREEQC's BASIC, and the program never "
+                              "fills an array of that name, so it reads zeros";
+        if (const std::optional<std::string_view> function = ClosestFunction(name)) {
+            message += "; did you mean " + UpperName(*function) + "?";
+        } else {
+            message += ".";
+        }
+        return m_suggestions.emplace(name, std::move(message)).first->second;
     }
 
     static std::string UpperName(std::string_view name) {
@@ -185,6 +203,7 @@ class ProgramChecker {
     std::vector<ProgramLine> m_lines;
     std::vector<std::size_t> m_order;
     std::map<long, std::size_t> m_numbers;
+    std::map<std::string, std::string> m_suggestions;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 // BASIC checked through LintInput on PHREEQC's own inputs: every program PHREEQC accepts draws
 // nothing, and one planted mistake in a real program is found on its line.
+#include "support/rate_programs.h"
+
 #include <vxcheck/input/lint.h>
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/names.h>
@@ -174,22 +176,9 @@ template <typename T> std::vector<T> Spread(const std::vector<T>& all) {
 
 // A KINETICS block that uses every rate the text defines, so that PHREEQC would run them all.
 std::string KineticsUsingAllRates(const std::string& text) {
-    const vxcheck::InputModel model = vxcheck::ReadInput(text);
     std::string kinetics = "KINETICS 1\n";
-    for (const vxcheck::InputBlock& block : model.blocks) {
-        if (block.name != "rates") {
-            continue;
-        }
-        bool expectName = true;
-        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
-            const vxcheck::InputStatement& statement = model.statements[index];
-            if (statement.kind == vxcheck::StatementKind::Option) {
-                expectName = expectName || statement.option == "end";
-            } else if (expectName && !statement.words.empty()) {
-                kinetics += std::string(statement.Word(0)) + "\n";
-                expectName = false;
-            }
-        }
+    for (const vxcheck::testing::RateProgram& program : vxcheck::testing::RatePrograms(text)) {
+        kinetics += program.name + "\n";
     }
     return kinetics;
 }
