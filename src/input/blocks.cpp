@@ -177,6 +177,23 @@ InputModel ReadInput(std::string_view text) {
     return model;
 }
 
+std::optional<DatabaseLine> FindDatabaseLine(std::string_view text) {
+    InputModel model;
+    SplitStatements(text, model, 1);
+    if (model.statements.empty() || LowerWord(model.statements[0].Word(0)) != "database") {
+        return std::nullopt;
+    }
+    const InputStatement& statement = model.statements[0];
+    if (statement.words.size() < 2) {
+        const std::size_t after = statement.OffsetOf(statement.words[0].end);
+        return DatabaseLine{"", after, after};
+    }
+    const std::size_t begin = statement.words[1].begin;
+    const std::size_t end = statement.words.back().end;
+    return DatabaseLine{std::string(statement.text.substr(begin, end - begin)),
+                        statement.OffsetOf(begin), statement.OffsetOf(end - 1) + 1};
+}
+
 TextPlace InputModel::PlaceOf(std::size_t offset) const {
     auto after = std::upper_bound(lineStarts.begin(), lineStarts.end(), offset);
     const std::size_t line = static_cast<std::size_t>(after - lineStarts.begin()) - 1;

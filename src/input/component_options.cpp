@@ -80,6 +80,8 @@ constexpr ComponentReader kReaders[] = {
     {"gas_phase_raw", "component", "gas_component", kGasComponent, false},
     {"kinetics_raw", "component", "kinetics_component", kKineticsComponent, false},
     {"solid_solutions_raw", "solid_solution", "solid_solution", kSolidSolution, false},
+    // "-component" selects "components", the earlier entry of the solid solution's table.
+    {"solid_solution", "components", "solid_solution_component", kSolidSolutionComponent, false},
     {"solid_solution", "component", "solid_solution_component", kSolidSolutionComponent, false},
 };
 

@@ -2,6 +2,9 @@
 // comment that runs to the line end, and a "\" followed only by blanks joins the next line.
 #include "input/statements.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vxcheck {
 namespace {
 
@@ -39,12 +42,18 @@ class Splitter {
   public:
     Splitter(std::string_view text, InputModel& model) : m_text(text), m_model(model) {}
 
-    void Split() {
+    void Split(std::size_t limit) {
         std::size_t at = 0;
-        while (at < m_text.size()) {
+        while (at < m_text.size() && m_model.statements.size() < limit) {
             at = SplitLine(at);
         }
         Finish();
+        // The words are in place now that they no longer move.
+        for (std::size_t index = 0; index < m_model.statements.size(); ++index) {
+            const auto [first, count] = m_wordRanges[index];
+            m_model.statements[index].words =
+                std::span<const InputWord>(m_model.words).subspan(first, count);
+        }
     }
 
   private:
@@ -102,9 +111,11 @@ class Splitter {
             statement.text = joined;
             statement.pieces = m_pieces;
         }
-        statement.words = SplitWords(statement.text);
-        if (!statement.words.empty()) {
+        const std::size_t first = m_model.words.size();
+        const std::size_t count = AppendWords(statement.text, m_model.words);
+        if (count > 0) {
             m_model.statements.push_back(std::move(statement));
+            m_wordRanges.emplace_back(first, count);
         }
         m_pieces.clear();
         m_length = 0;
@@ -112,20 +123,15 @@ class Splitter {
 
     std::string_view m_text;
     InputModel& m_model;
-    std::vector<TextPiece> m_pieces; // the current statement's pieces
-    std::size_t m_length = 0;        // and its length so far
+    std::vector<std::pair<std::size_t, std::size_t>> m_wordRanges; // first word, count
+    std::vector<TextPiece> m_pieces;                               // the current statement's pieces
+    std::size_t m_length = 0;                                      // and its length so far
 };
 
 } // namespace
 
-std::vector<InputWord> SplitWords(std::string_view text) {
-    // Counted first, so that the words take one allocation.
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        count += !IsBlank(text[at]) && (at == 0 || IsBlank(text[at - 1])) ? 1 : 0;
-    }
-    std::vector<InputWord> words;
-    words.reserve(count);
+std::size_t AppendWords(std::string_view text, std::vector<InputWord>& words) {
+    const std::size_t before = words.size();
     std::size_t at = 0;
     while (at < text.size()) {
         while (at < text.size() && IsBlank(text[at])) {
@@ -139,11 +145,17 @@ std::vector<InputWord> SplitWords(std::string_view text) {
             words.push_back({start, at});
         }
     }
-    return words;
+    return words.size() - before;
 }
 
-void SplitStatements(std::string_view text, InputModel& model) {
-    Splitter(text, model).Split();
+void SplitStatements(std::string_view text, InputModel& model, std::size_t limit) {
+    if (limit == static_cast<std::size_t>(-1)) {
+        // About one statement a line: reserved, so that statements are not moved as they come.
+        const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        model.statements.reserve(lines + 1);
+        model.words.reserve(3 * (lines + 1));
+    }
+    Splitter(text, model).Split(limit);
 }
 
 std::size_t InputStatement::OffsetOf(std::size_t position) const {

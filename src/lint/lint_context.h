@@ -55,6 +55,7 @@ void CheckKeywords(LintContext& context);
 void CheckReactions(LintContext& context);
 void CheckOptions(LintContext& context);
 void CheckNames(LintContext& context);
+void CheckNumbers(LintContext& context);
 void CheckBasic(LintContext& context);
 
 } // namespace vxcheck

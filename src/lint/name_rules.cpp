@@ -6,6 +6,8 @@
 #include "lint/lint_context.h"
 #include "lint/suggest.h"
 
+#include <vxcheck/input/chemistry.h>
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -34,6 +36,8 @@ constexpr NameRule kRules[] = {
     {"equilibrium_phases", "", NameKind::Phase, Severity::Error},
     {"gas_phase", "", NameKind::Phase, Severity::Error},
     {"solution", "", NameKind::Element, Severity::Warning},
+    {"exchange", "", NameKind::ExchangeMaster, Severity::Error},
+    {"surface", "", NameKind::SurfaceMaster, Severity::Error},
     {"inverse_modeling", "phases", NameKind::Phase, Severity::Error, true},
     {"selected_output", "saturation_indices", NameKind::Phase, Severity::Warning},
     {"selected_output", "si", NameKind::Phase, Severity::Warning},
@@ -53,8 +57,26 @@ const NameRule* FindRule(std::string_view block, std::string_view option) {
     return nullptr;
 }
 
+// Whether a formula of EXCHANGE or SURFACE ("CaX2", "Hfo_wOH") holds an exchange or surface
+// master species of that kind; an unreadable formula is left to PHREEQC.
+bool HoldsMaster(const NameTable& names, NameKind kind, std::string_view formula) {
+    const std::optional<FormulaContent> content = ParseFormula(formula);
+    if (!content) {
+        return true;
+    }
+    for (const ElementCount& element : content->elements) {
+        if (names.Find(kind, element.element) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
     switch (kind) {
+    case NameKind::ExchangeMaster:
+    case NameKind::SurfaceMaster:
+        return HoldsMaster(names, kind, name);
     case NameKind::Element:
         return names.Find(NameKind::Element, name) != nullptr ||
                names.Find(NameKind::ValenceState, name) != nullptr;
@@ -67,16 +89,18 @@ bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
     }
 }
 
-// How a message names each kind of name that the rules check, and the code it reports.
+// What a message says of an unknown name of each kind, and the code it reports.
 struct KindText {
     NameKind kind;
     std::string_view word;
     std::string_view code;
 };
 constexpr KindText kKindTexts[] = {
-    {NameKind::Element, "an element", "unknown-element"},
-    {NameKind::AqueousSpecies, "a species", "unknown-species"},
-    {NameKind::Phase, "a phase", "unknown-phase"},
+    {NameKind::ExchangeMaster, "holds no exchange master species", "unknown-exchanger"},
+    {NameKind::SurfaceMaster, "holds no surface master species", "unknown-surface"},
+    {NameKind::Element, "is not an element", "unknown-element"},
+    {NameKind::AqueousSpecies, "is not a species", "unknown-species"},
+    {NameKind::Phase, "is not a phase", "unknown-phase"},
 };
 
 const KindText& TextOf(NameKind kind) {
@@ -85,7 +109,7 @@ const KindText& TextOf(NameKind kind) {
             return text;
         }
     }
-    return kKindTexts[2];
+    return kKindTexts[4];
 }
 
 // Words that PHREEQC takes in a list of names without reading them as names.
@@ -174,6 +198,14 @@ class NameChecker {
             (rule.exchangeSpeciesToo && IsKnown(Names(), NameKind::ExchangeSpecies, name))) {
             return;
         }
+        // A first word like a keyword, which no name resembles, is a misspelt keyword.
+        if (word == 0 && !Names().Suggest(rule.kind, name)) {
+            if (std::optional<std::string_view> keyword = m_context.MisspeltKeyword(name)) {
+                m_context.ReportWord(statement, word, rule.severity, "unknown-keyword",
+                                     UnknownKeywordMessage(name, *keyword));
+                return;
+            }
+        }
         m_context.ReportWord(statement, word, rule.severity, std::string(TextOf(rule.kind).code),
                              Message(name, rule.kind));
     }
@@ -186,9 +218,11 @@ class NameChecker {
         if (found != m_messages.end()) {
             return found->second;
         }
-        std::string message = std::string(name) + " is not " + std::string(TextOf(kind).word) +
+        std::string message = std::string(name) + " " + std::string(TextOf(kind).word) +
                               " of the database or of the input";
-        if (std::optional<std::string> suggestion = Names().Suggest(kind, name)) {
+        const bool named = kind != NameKind::ExchangeMaster && kind != NameKind::SurfaceMaster;
+        if (std::optional<std::string> suggestion =
+                named ? Names().Suggest(kind, name) : std::nullopt) {
             message += "; did you mean " + *suggestion + "?";
         } else {
             message += ".";

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,9 +39,9 @@ struct InputStatement {
     // The logical line: comment, ";" and joining "\" removed, continuation lines joined. It
     // points into the input text, or into the model for a statement joined from several lines.
     std::string_view text;
-    std::size_t offset = 0;        // the input offset of text's first byte
-    std::vector<TextPiece> pieces; // for a joined statement, where each line's part stands
-    std::vector<InputWord> words;  // blank-delimited words of text
+    std::size_t offset = 0;           // the input offset of text's first byte
+    std::vector<TextPiece> pieces;    // for a joined statement, where each line's part stands
+    std::span<const InputWord> words; // blank-delimited words of text, kept by the model
     // Index of the block the statement belongs to; -1 outside any block (before the first
     // keyword, and after END, USE, SAVE, COPY and DATABASE, which read only their keyword line).
     int block = -1;
@@ -67,9 +68,18 @@ struct InputBlock {
     int simulation = 0;      // 0-based; END closes a simulation
 };
 
-// The model of an input refers to the input's text: keep the text while the model is used.
+// The model of an input refers to the input's text: keep the text while the model is used. A
+// model can be moved, not copied: its statements refer to the words and texts it keeps.
 struct InputModel {
+    InputModel() = default;
+    InputModel(const InputModel&) = delete;
+    InputModel& operator=(const InputModel&) = delete;
+    InputModel(InputModel&&) noexcept = default;
+    InputModel& operator=(InputModel&&) noexcept = default;
+    ~InputModel() = default;
+
     std::vector<InputStatement> statements;
+    std::vector<InputWord> words;   // the words of every statement, in order
     std::deque<std::string> joined; // the texts of statements joined from several lines
     std::vector<InputBlock> blocks;
     std::vector<std::size_t> lineStarts; // offset of each line's first byte
@@ -80,6 +90,16 @@ struct InputModel {
 
 // Reads any bytes as a PHREEQC input.
 InputModel ReadInput(std::string_view text);
+
+// The DATABASE line as PHREEQC looks for it before it reads an input: the first statement,
+// when its first word is DATABASE. name is the rest of the statement, trimmed (empty when
+// missing), at input bytes [begin, end) (begin == end after the keyword when it is empty).
+struct DatabaseLine {
+    std::string name;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+std::optional<DatabaseLine> FindDatabaseLine(std::string_view text);
 
 // The option that an option word (without its dash, any case) selects in a table, as PHREEQC
 // matches it: the first entry that begins with it, or "" when none does.

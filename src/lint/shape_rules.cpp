@@ -1,0 +1,91 @@
+// Numbers where PHREEQC reads a number: a word there that does not begin with one stops PHREEQC
+// with an error ("Expected saturation index."). PHREEQC reads the number at the start of the
+// word and ignores the rest ("7.0abc" is 7), so only a word with no number at its start is
+// reported.
+#include "lint/lint_context.h"
+#include "lint/suggest.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace vxcheck {
+namespace {
+
+// Where a number must stand: the word of a block's data lines (option "") or of an option line.
+struct NumberField {
+    std::string_view block;
+    std::string_view option;
+    std::size_t word;
+    std::string_view what;
+};
+
+constexpr NumberField kFields[] = {
+    {"equilibrium_phases", "", 1, "a saturation index"},
+    {"gas_phase", "", 1, "a partial pressure"},
+    {"solution", "", 1, "a concentration"},
+    {"solution", "ph", 1, "a pH"},
+    {"solution", "pe", 1, "a pe"},
+    {"solution", "density", 1, "a density"},
+    {"solution", "water", 1, "a mass of water"},
+    {"kinetics", "m0", 1, "initial moles"},
+    {"kinetics", "m", 1, "moles"},
+    {"mix", "", 1, "a mixing fraction"},
+};
+
+bool BeginsNumber(std::string_view word) {
+    const std::string text(word);
+    char* end = nullptr;
+    (void)std::strtod(text.c_str(), &end);
+    return end != text.c_str();
+}
+
+// SOLUTION_SPREAD's rows are split at tabs only: a heading row of several words without a tab is
+// one heading to PHREEQC, which then warns that it knows no such element.
+void CheckSpreadHeading(LintContext& context, const InputBlock& block) {
+    const InputModel& model = context.Model();
+    for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
+        const InputStatement& statement = model.statements[index];
+        if (statement.kind != StatementKind::Data) {
+            continue;
+        }
+        if (statement.words.size() > 1 && statement.text.find('\t') == std::string_view::npos &&
+            !context.Silenced(index)) {
+            context.Report(statement, statement.words.front().begin, statement.words.back().end,
+                           Severity::Warning, "spread-without-tabs",
+                           "SOLUTION_SPREAD separates columns with tabs; PHREEQC reads this "
+                           "heading row, which has none, as one heading.");
+        }
+        return;
+    }
+}
+
+} // namespace
+
+void CheckNumbers(LintContext& context) {
+    for (const InputBlock& block : context.Model().blocks) {
+        if (block.name == "solution_spread") {
+            CheckSpreadHeading(context, block);
+        }
+    }
+    const InputModel& model = context.Model();
+    for (std::size_t index = 0; index < model.statements.size(); ++index) {
+        const InputStatement& statement = model.statements[index];
+        if (statement.block < 0 || context.Silenced(index) ||
+            (statement.kind != StatementKind::Data && statement.kind != StatementKind::Option)) {
+            continue;
+        }
+        const std::string_view block = model.blocks[static_cast<std::size_t>(statement.block)].name;
+        for (const NumberField& field : kFields) {
+            if (field.block != block || field.option != statement.option ||
+                field.word >= statement.words.size() || BeginsNumber(statement.Word(field.word))) {
+                continue;
+            }
+            context.ReportWord(statement, field.word, Severity::Error, "expected-number",
+                               UpperWord(block) + " expects " + std::string(field.what) +
+                                   " after " + std::string(statement.Word(0)) + ", not " +
+                                   std::string(statement.Word(field.word)) + ".");
+        }
+    }
+}
+
+} // namespace vxcheck
