@@ -224,15 +224,15 @@ const BasicWord kWords[] = {
     {"get$", Function, Call, "n*", 0, U},
     {"exists", Function, Call, "n*", 0, N},
     // Words whose reading is not judged.
-    {"add_heading"},
-    {"aphi"},
-    {"current_a"},
-    {"debye_length"},
-    {"delta_h_phase"},
-    {"delta_h_species"},
-    {"dh_a0"},
-    {"dh_bdot"},
-    {"diff_c"},
+    {"add_heading", Function},
+    {"aphi", Function},
+    {"current_a", Function},
+    {"debye_length", Function},
+    {"delta_h_phase", Function},
+    {"delta_h_species", Function},
+    {"dh_a0", Function},
+    {"dh_bdot", Function},
+    {"diff_c", Function},
 };
 
 const std::unordered_map<std::string_view, const BasicWord*>& Index() {

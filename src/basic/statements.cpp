@@ -2,6 +2,8 @@
 // runs it: what it requires is an error where it is missing, what it skips is not read.
 #include "basic/parser.h"
 
+#include <climits>
+#include <cmath>
 #include <string>
 
 namespace vxcheck::basic {
@@ -75,7 +77,8 @@ void LineParser::Statement() {
         return;
     }
     ++m_at;
-    if (token.word->role != WordRole::Statement || IsUnjudged(name)) {
+    // RETURN goes back to its GOSUB and passes over the rest of its own statement.
+    if (token.word->role != WordRole::Statement || IsUnjudged(name) || name == "return") {
         SkipStatement();
     } else if (name == "let") {
         Assignment();
@@ -104,8 +107,6 @@ void LineParser::Statement() {
         IfStatement();
     } else if (name == "end" || name == "stop" || name == "bye" || name == "quit") {
         SkipLine();
-    } else if (name == "return") {
-        SkipStatement();
     } else if (name == "for") {
         ForStatement();
     } else if (name == "next") {
@@ -277,10 +278,13 @@ void LineParser::DimStatement() {
 
 void LineParser::JumpTarget() {
     const Token* number = Peek();
-    if (number != nullptr && number->kind == TokenKind::Number) {
-        m_syntax.jumps.push_back(
-            {number->begin, number->end, static_cast<long>(number->number + 0.5)});
+    if (number == nullptr || number->kind != TokenKind::Number) {
+        return;
     }
+    // PHREEQC rounds the number; one beyond any line number stays beyond them.
+    const double rounded = std::floor(number->number + 0.5);
+    const long target = rounded < 1e15 ? static_cast<long>(rounded) : LONG_MAX;
+    m_syntax.jumps.push_back({number->begin, number->end, target});
 }
 
 bool LineParser::EndOfStatement() const {

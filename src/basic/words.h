@@ -29,9 +29,9 @@ enum class ValueType { Number, String, Unknown };
 // letter per argument: n number, s string, v numeric variable, w string variable, x anything;
 // a trailing "*" repeats the last letter; minArgs are required and the rest optional.
 struct BasicWord {
-    constexpr BasicWord(std::string_view name_, WordRole role_ = WordRole::Function,
-                        ArgForm form_ = ArgForm::Loose, std::string_view args_ = {},
-                        int minArgs_ = 0, ValueType result_ = ValueType::Unknown,
+    constexpr BasicWord(std::string_view name_, WordRole role_, ArgForm form_ = ArgForm::Loose,
+                        std::string_view args_ = {}, int minArgs_ = 0,
+                        ValueType result_ = ValueType::Unknown,
                         std::optional<NameKind> names_ = std::nullopt)
         : name(name_), role(role_), form(form_), args(args_), minArgs(minArgs_), result(result_),
           names(names_) {}
