@@ -214,6 +214,41 @@ std::string Misspelt(const std::string& name) {
 
 } // namespace
 
+// "LINE severity code: message" for the BASIC diagnostics of an input run with phreeqc.dat.
+std::vector<std::string> WithPhreeqcDat(const std::string& text) {
+    std::vector<std::string> lines;
+    const RealInput input{"input", text, &DatabaseOf("phreeqc.dat")};
+    for (const vxcheck::Diagnostic& diagnostic : BasicDiagnostics(input, text)) {
+        lines.push_back(std::to_string(diagnostic.begin.line + 1) + " " +
+                        vxcheck::SeverityName(diagnostic.severity) + " " + diagnostic.code + ": " +
+                        diagnostic.message);
+    }
+    return lines;
+}
+
+TEST(BasicLint, JudgesNamesInTheProgramsTheInputRuns) {
+    EXPECT_EQ(WithPhreeqcDat("USER_PUNCH\n -headings si\n 10 PUNCH SI(\"Calcitte\"), "
+                             "TOT(\"water\"), ACT(\"Ca+2\"), ACT(\"Cax+2\")\n"
+                             "PHASES\nMyPhase\n CaCO3 = Ca+2 + CO3-2\n log_k 1\n"
+                             "USER_PRINT\n 10 PRINT SI(\"MyPhase\") + TOT(\"Zz\")\n"),
+              (std::vector<std::string>{
+                  "3 warning basic-unknown-name: Calcitte is not a phase of the database or of "
+                  "the input; did you mean Calcite?",
+                  "3 warning basic-unknown-name: Cax+2 is not a species of the database or of "
+                  "the input; did you mean Ca+2?",
+                  "9 warning basic-unknown-name: Zz is not an element of the database or of the "
+                  "input; did you mean Zn?"}));
+    // A rate is judged when KINETICS uses it; CALCULATE_VALUES programs are not judged.
+    const std::string rates = "RATES\nUsed\n -start\n 10 SAVE KIN(\"Usedd\")\n -end\n"
+                              "Unused\n 10 SAVE SI(\"Nothing\") : x = (1\n"
+                              "CALCULATE_VALUES\nV\n 10 SAVE SI(\"Nothing\")\n -end\n";
+    EXPECT_EQ(WithPhreeqcDat(rates + "KINETICS\nUsed\n -m 1\n"),
+              (std::vector<std::string>{
+                  "4 warning basic-unknown-name: Usedd is not a rate of the database or of the "
+                  "input; did you mean Used?",
+                  "7 error basic-syntax: This \"(\" is never closed; PHREEQC stops on the line."}));
+}
+
 TEST(BasicLint, LeavesEveryProgramPhreeqcAcceptsClean) {
     int files = 0;
     for (const RealInput& input : RealInputs()) {

@@ -42,18 +42,25 @@ std::string Message(std::string_view program) {
 } // namespace
 
 TEST(BasicProgram, LeavesWhatPhreeqcRunsAlone) {
-    EXPECT_EQ(Findings("10 a = 1 : b$ = \"x\" + 'y' : PRINT a, b$; MID$(b$, 2)\n"
-                       "20 IF a > 0 AND NOT (b$ = \"\") THEN 40 ELSE PRINT \"no\"\n"
-                       "30 IF a THEN a = 2 ELSE 40\n"
-                       "40 FOR i = 1 TO 10 STEP 2 : PUT(i ^ 2, i) : NEXT i\n"
-                       "50 ON a GOTO 10, 20 : REM jumps\n"
-                       "60 DIM c(3), d$(2) : READ c(1), d$(1) : DATA 5, \"x\"\n"
-                       "70 n = SYS(\"Ca\", count, name$, type$, moles) : x = moles(1) + c(1)\n"
-                       "80 ? 0x1F, 1e3, .5, -TOT(\"Ca\") * 2 MOD 3, GET(1, 2), SI \"Calcite\"\n"
-                       "90 GOSUB 100 : SAVE x * TIME\n"
-                       "100 RETURN\n"
-                       "unnumbered = 1\n"),
-              Lines{});
+    EXPECT_EQ(
+        Findings(
+            "10 a = 1 : b$ = \"x\" + 'y' : PRINT a, b$; MID$(b$, 2)\n"
+            "20 IF a > 0 AND NOT (b$ = \"\") THEN 40 ELSE PRINT \"no\"\n"
+            "30 IF a THEN a = 2 ELSE 40\n"
+            "40 FOR i = 1 TO 10 STEP 2 : PUT(i ^ 2, i) : NEXT i\n"
+            "50 ON a GOTO 10, 20 : REM jumps\n"
+            "60 DIM c(3), d$(2) : READ c(1), d$(1) : DATA 5, \"x\"\n"
+            "70 n = SYS(\"Ca\", count, name$, type$, moles) : x = moles(1) + c(1)\n"
+            "80 ? 0x1F, 1e3, .5, -TOT(\"Ca\") * 2 MOD 3, GET(1, 2), SI \"Calcite\"\n"
+            "90 GOSUB 100 : SAVE x * TIME\n"
+            "100 RETURN anything : WHILE x < 3 : x = x + 1 : WEND\n"
+            "110 ERASE c, d$ : LIST 10-20 : PUT$(\"a\", 1) : x = APHI + DIFF_C(\"Na+\")\n"
+            "120 y = DELTA_H_PHASE \"Calcite\" + EOL$ <> \"\" OR 1 XOR 2 : END this is not read\n"
+            "130 CHANGE_POR(0.2, 1) : t$ = STR_F$(x, 8, 2) + PAD(\"a\", 3) : IF 1 THEN 140\n"
+            "140 a = 1 >= 2 : b = (1 <= 2) * +3 : c$ = TRIM(\"a \")\n"
+            "150 ON x GOSUB 100 : STOP\n"
+            "unnumbered = 1\n"),
+        Lines{});
 }
 
 TEST(BasicProgram, ReportsWhatThePhreeqcTokenizerRejects) {
@@ -73,6 +80,15 @@ TEST(BasicProgram, ReportsSyntaxAtTheFirstMistakeOfALine) {
                      "5:5-6 error basic-syntax", "6:13-15 error basic-syntax",
                      "7:17-18 error basic-syntax"}));
     EXPECT_EQ(Message("20 IF x > 0 PRINT x\n"), "IF needs THEN after its condition.");
+    EXPECT_EQ(
+        Findings(
+            "10 DIM 5\n20 DIM a 5\n30 ON x PRINT\n40 READ 5\n50 n = SYS(\"Ca\", 5, a$, b$, c)\n"
+            "60 a = INSTR\n70 x = 1 . 2\n80 x = " +
+            std::string(300, '(') + "1" + std::string(300, ')') + "\n"),
+        (Lines{"1:7-8 error basic-syntax", "2:9-10 error basic-syntax", "3:8-13 error basic-syntax",
+               "4:8-9 error basic-syntax", "5:17-18 error basic-syntax",
+               "6:7-12 error basic-syntax", "7:9-10 error basic-syntax",
+               "8:107-108 error basic-syntax"}));
     EXPECT_EQ(Message("10 x = 1 +\n"),
               "The line ends too early after \"+\": A value is missing here.");
 }
