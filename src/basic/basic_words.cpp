@@ -5,7 +5,7 @@
 #include "lint/suggest.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <array>
 #include <vector>
 
 namespace vxcheck::basic {
@@ -235,23 +235,44 @@ const BasicWord kWords[] = {
     {"diff_c", Function},
 };
 
-const std::unordered_map<std::string_view, const BasicWord*>& Index() {
-    static const auto index = [] {
-        std::unordered_map<std::string_view, const BasicWord*> words;
+// Every line of a program looks up each of its words, so the table is an open-addressed array
+// with a cheap hash rather than a general map.
+constexpr std::size_t kSlots = 1024; // a power of two, over four times the words
+
+std::size_t Hash(std::string_view name) {
+    std::size_t hash = name.size();
+    for (const char c : name) {
+        hash = hash * 31 + static_cast<unsigned char>(c);
+    }
+    return hash & (kSlots - 1);
+}
+
+const std::array<const BasicWord*, kSlots>& Slots() {
+    static const auto slots = [] {
+        std::array<const BasicWord*, kSlots> table{};
         for (const BasicWord& word : kWords) {
-            words.emplace(word.name, &word);
+            std::size_t slot = Hash(word.name);
+            while (table[slot] != nullptr) {
+                slot = (slot + 1) & (kSlots - 1);
+            }
+            table[slot] = &word;
         }
-        return words;
+        return table;
     }();
-    return index;
+    return slots;
 }
 
 } // namespace
 
 const BasicWord* FindWord(std::string_view lowerName) {
-    const auto& index = Index();
-    const auto found = index.find(lowerName);
-    return found == index.end() ? nullptr : found->second;
+    const auto& slots = Slots();
+    for (std::size_t slot = Hash(lowerName); slots[slot] != nullptr;
+         slot = (slot + 1) & (kSlots - 1)) {
+        if (slots[slot]->name == lowerName) {
+            return slots[slot];
+        }
+    }
+    return nullptr;
 }
 
 std::optional<std::string_view> ClosestFunction(std::string_view name) {

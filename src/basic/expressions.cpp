@@ -22,7 +22,7 @@ bool Known(ValueType type) {
     return type != ValueType::Unknown;
 }
 
-ValueType VariableType(const std::string& name) {
+ValueType VariableType(std::string_view name) {
     return !name.empty() && name.back() == '$' ? ValueType::String : ValueType::Number;
 }
 
@@ -155,12 +155,13 @@ ValueType LineParser::Operand() {
         return ValueType::String;
     case TokenKind::Name:
         if (PeekIs(TokenKind::LeftParen)) {
-            m_syntax.arrays.push_back({token->name, token->begin, token->end, false});
+            m_syntax.arrays.push_back(
+                {std::string(token->Name()), token->begin, token->end, false});
             ++m_at;
             ExpressionList(true);
             Expect(TokenKind::RightParen, "\")\" after the subscripts");
         }
-        return VariableType(token->name);
+        return VariableType(token->Name());
     case TokenKind::LeftParen: {
         const ValueType inside = Expression();
         Expect(TokenKind::RightParen, "\")\"");
@@ -250,9 +251,10 @@ void LineParser::Arguments(const Token& head, std::string_view spec, int minArgs
             if ((letter == 'v' || letter == 'w') && start != nullptr &&
                 start->kind == TokenKind::Name) {
                 ++m_at;
-                m_syntax.arrays.push_back({start->name, start->begin, start->end, true});
+                m_syntax.arrays.push_back(
+                    {std::string(start->Name()), start->begin, start->end, true});
                 Need(letter == 'w' ? ValueType::String : ValueType::Number,
-                     VariableType(start->name), *start, TextOf(head));
+                     VariableType(start->Name()), *start, TextOf(head));
             } else if (letter == 'v' || letter == 'w') {
                 FailAtNext(std::string(TextOf(head)) + " needs the name of a variable here.");
             } else {

@@ -81,9 +81,15 @@ class LineParser {
     void NoteName(const Token& function, std::size_t index);
 
     // Shared
-    const Token* Peek(std::size_t ahead = 0) const;
-    bool PeekIs(TokenKind kind) const;
-    bool PeekWord(std::string_view name) const;
+    const Token* Peek(std::size_t ahead = 0) const {
+        return m_at + ahead < m_line.tokens.size() ? &m_line.tokens[m_at + ahead] : nullptr;
+    }
+    bool PeekIs(TokenKind kind) const {
+        return m_at < m_line.tokens.size() && m_line.tokens[m_at].kind == kind;
+    }
+    bool PeekWord(std::string_view name) const {
+        return PeekIs(TokenKind::Word) && m_line.tokens[m_at].word->name == name;
+    }
     bool Expect(TokenKind kind, std::string_view what);
     void Fail(std::size_t begin, std::size_t end, std::string code, std::string message);
     void FailAtNext(std::string message);

@@ -16,7 +16,10 @@ namespace vxcheck::basic {
 namespace {
 
 struct ProgramLine {
-    TokenizedLine tokens;
+    bool numbered = false;
+    long number = 0;
+    std::size_t numberBegin = 0;
+    std::size_t numberEnd = 0;
     LineSyntax syntax;
 };
 
@@ -47,12 +50,14 @@ class ProgramChecker {
 
   private:
     void ReadLine(std::size_t index) {
-        ProgramLine line{TokenizeLine(m_texts[index]), {}};
-        if (line.tokens.rejected) {
-            Add(m_report, index, line.tokens.problemBegin, line.tokens.problemEnd, Severity::Error,
-                "basic-syntax", line.tokens.problem);
+        TokenizeLine(m_texts[index], m_tokens);
+        ProgramLine line{
+            m_tokens.numbered, m_tokens.number, m_tokens.numberBegin, m_tokens.numberEnd, {}};
+        if (m_tokens.rejected) {
+            Add(m_report, index, m_tokens.problemBegin, m_tokens.problemEnd, Severity::Error,
+                "basic-syntax", m_tokens.problem);
         } else {
-            line.syntax = ParseLine(m_texts[index], line.tokens);
+            line.syntax = ParseLine(m_texts[index], m_tokens);
             if (!line.syntax.findings.empty()) {
                 line.syntax.loops.clear(); // PHREEQC stops before the line's loops count
             }
@@ -70,31 +75,36 @@ class ProgramChecker {
 
     // The order PHREEQC runs the numbered lines in, and the lines it drops.
     void NumberLines() {
-        std::map<long, std::size_t> numbered;
+        std::vector<std::pair<long, std::size_t>> numbered;
         for (std::size_t index = 0; index < m_lines.size(); ++index) {
-            const TokenizedLine& tokens = m_lines[index].tokens;
-            if (!tokens.numbered) {
+            if (m_lines[index].numbered) {
+                numbered.emplace_back(m_lines[index].number, index);
+            }
+        }
+        std::stable_sort(numbered.begin(), numbered.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t at = 0; at < numbered.size(); ++at) {
+            if (at + 1 < numbered.size() && numbered[at + 1].first == numbered[at].first) {
+                const ProgramLine& later = m_lines[numbered[at + 1].second];
+                Add(m_report, numbered[at + 1].second, later.numberBegin, later.numberEnd,
+                    Severity::Warning, "basic-duplicate-line",
+                    "Line " + std::to_string(later.number) +
+                        " is numbered twice; PHREEQC drops the earlier line and keeps this one.");
                 continue;
             }
-            const auto [place, added] = numbered.emplace(tokens.number, index);
-            if (!added) {
-                Add(m_report, index, tokens.numberBegin, tokens.numberEnd, Severity::Warning,
-                    "basic-duplicate-line",
-                    "Line " + std::to_string(tokens.number) +
-                        " is numbered twice; PHREEQC drops the earlier line and keeps this one.");
-                place->second = index;
-            }
+            m_order.push_back(numbered[at].second);
+            m_numbers.push_back(numbered[at].first);
         }
-        for (const auto& [number, index] : numbered) {
-            m_order.push_back(index);
-        }
-        m_numbers = std::move(numbered);
+    }
+
+    bool HasLine(long number) const {
+        return std::binary_search(m_numbers.begin(), m_numbers.end(), number);
     }
 
     void CheckJumps() {
         for (std::size_t index = 0; index < m_lines.size(); ++index) {
             for (const LineSyntax::Jump& jump : m_lines[index].syntax.jumps) {
-                if (!m_numbers.contains(jump.target)) {
+                if (!HasLine(jump.target)) {
                     Add(m_report, index, jump.begin, jump.end, Severity::Error,
                         "basic-missing-line",
                         "There is no line " + std::to_string(jump.target) + " in this program.");
@@ -202,7 +212,8 @@ class ProgramChecker {
     BasicReport& m_report;
     std::vector<ProgramLine> m_lines;
     std::vector<std::size_t> m_order;
-    std::map<long, std::size_t> m_numbers;
+    std::vector<long> m_numbers; // of the lines PHREEQC keeps, in order
+    TokenizedLine m_tokens;
     std::map<std::string, std::string> m_suggestions;
 };
 

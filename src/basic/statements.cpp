@@ -2,16 +2,13 @@
 // runs it: what it requires is an error where it is missing, what it skips is not read.
 #include "basic/parser.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <string>
 
 namespace vxcheck::basic {
 namespace {
-
-bool IsWord(const Token* token, std::string_view name) {
-    return token != nullptr && token->kind == TokenKind::Word && token->word->name == name;
-}
 
 // Statements whose use in PHREEQC we do not judge (the interactive commands of the BASIC that
 // PHREEQC's interpreter grew from): what follows them up to the next ":" is not read.
@@ -112,7 +109,7 @@ void LineParser::Statement() {
     } else if (name == "next") {
         LineSyntax::Loop loop{false, "", token.begin, token.end};
         if (!EndOfStatement() && PeekIs(TokenKind::Name)) {
-            loop.variable = Peek()->name;
+            loop.variable = std::string(Peek()->Name());
         }
         m_syntax.loops.push_back(loop);
         if (!EndOfStatement()) {
@@ -150,10 +147,10 @@ void LineParser::Assignment() {
     const Token& equal = *Peek();
     ++m_at;
     const ValueType value = Expression();
-    Need(target->kind == TokenKind::Name && !target->name.empty() && target->name.back() == '$'
+    Need(target->kind == TokenKind::Name && !target->Name().empty() && target->Name().back() == '$'
              ? ValueType::String
              : ValueType::Number,
-         value, equal, target->name.empty() ? "=" : target->name);
+         value, equal, target->Name().empty() ? "=" : target->Name());
 }
 
 void LineParser::Lvalue(bool fills) {
@@ -164,7 +161,7 @@ void LineParser::Lvalue(bool fills) {
     }
     ++m_at;
     if (PeekIs(TokenKind::LeftParen)) {
-        m_syntax.arrays.push_back({name->name, name->begin, name->end, fills});
+        m_syntax.arrays.push_back({std::string(name->Name()), name->begin, name->end, fills});
         ++m_at;
         ExpressionList(true);
         Expect(TokenKind::RightParen, "\")\" after the subscripts");
@@ -192,8 +189,8 @@ void LineParser::ForStatement() {
     if (m_failed) {
         return;
     }
-    m_syntax.loops.push_back({true, variable->name, variable->begin, variable->end});
-    if (variable->name.back() == '$') {
+    m_syntax.loops.push_back({true, std::string(variable->Name()), variable->begin, variable->end});
+    if (variable->Name().back() == '$') {
         Fail(variable->begin, variable->end, "basic-type-mismatch",
              "FOR counts with a number variable, not a string variable.");
         return;
@@ -270,7 +267,7 @@ void LineParser::DimStatement() {
         if (!Expect(TokenKind::LeftParen, "\"(\" and the array's sizes")) {
             return;
         }
-        m_syntax.arrays.push_back({name->name, name->begin, name->end, true});
+        m_syntax.arrays.push_back({std::string(name->Name()), name->begin, name->end, true});
         ExpressionList(true);
         Expect(TokenKind::RightParen, "\")\" after the sizes");
     } while (!m_failed && !EndOfStatement() && Expect(TokenKind::Comma, "\",\""));
@@ -282,7 +279,9 @@ void LineParser::JumpTarget() {
         return;
     }
     // PHREEQC rounds the number; one beyond any line number stays beyond them.
-    const double rounded = std::floor(number->number + 0.5);
+    double value = 0;
+    std::from_chars(m_text.data() + number->begin, m_text.data() + number->end, value);
+    const double rounded = std::floor(value + 0.5);
     const long target = rounded < 1e15 ? static_cast<long>(rounded) : LONG_MAX;
     m_syntax.jumps.push_back({number->begin, number->end, target});
 }
@@ -295,19 +294,6 @@ void LineParser::SkipStatement() {
     while (!EndOfStatement()) {
         ++m_at;
     }
-}
-
-const Token* LineParser::Peek(std::size_t ahead) const {
-    return m_at + ahead < m_line.tokens.size() ? &m_line.tokens[m_at + ahead] : nullptr;
-}
-
-bool LineParser::PeekIs(TokenKind kind) const {
-    const Token* token = Peek();
-    return token != nullptr && token->kind == kind;
-}
-
-bool LineParser::PeekWord(std::string_view name) const {
-    return IsWord(Peek(), name);
 }
 
 bool LineParser::Expect(TokenKind kind, std::string_view what) {

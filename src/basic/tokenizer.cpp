@@ -2,8 +2,7 @@
 // symbols. Both '"' and '\'' quote a string; REM takes the rest of the line.
 #include "basic/tokens.h"
 
-#include <cctype>
-#include <charconv>
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -105,9 +104,13 @@ void Reject(TokenizedLine& line, std::size_t begin, std::size_t end, std::string
 
 class Tokenizer {
   public:
-    explicit Tokenizer(std::string_view text) : m_text(text) {}
+    Tokenizer(std::string_view text, TokenizedLine& line) : m_text(text), m_line(line) {
+        m_line.tokens.clear();
+        m_line.numbered = false;
+        m_line.rejected = false;
+    }
 
-    TokenizedLine Run() {
+    void Run() {
         ReadLineNumber();
         while (m_at < m_text.size()) {
             if (IsBlank(m_text[m_at])) {
@@ -117,7 +120,6 @@ class Tokenizer {
             ReadToken();
         }
         CheckParentheses();
-        return std::move(m_line);
     }
 
   private:
@@ -170,7 +172,6 @@ class Tokenizer {
                 token.kind = TokenKind::Bad;
             } else {
                 token.kind = TokenKind::Number;
-                std::from_chars(m_text.data() + begin, m_text.data() + m_at, token.number);
             }
         } else {
             token.kind = SymbolKind(c);
@@ -183,24 +184,26 @@ class Tokenizer {
         } else if (token.kind == TokenKind::RightParen) {
             CloseParenthesis(begin);
         }
-        m_line.tokens.push_back(std::move(token));
+        m_line.tokens.push_back(token);
     }
 
     void ReadWord(Token& token) {
-        std::string lower;
+        char lower[Token::kNameLength];
+        std::size_t length = 0;
         for (; m_at < m_text.size(); ++m_at) {
             const char c = m_text[m_at];
             if (!IsLetter(c) && !IsDigit(c) && c != '_' && c != '$') {
                 break;
             }
-            if (lower.size() < kWordLength) {
-                lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+            if (length < Token::kNameLength) {
+                lower[length++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
             }
         }
-        token.word = FindWord(lower);
+        token.word = FindWord(std::string_view(lower, length));
         if (token.word == nullptr) {
             token.kind = TokenKind::Name;
-            token.name = std::move(lower);
+            std::copy(lower, lower + length, token.nameBytes);
+            token.nameLength = length;
         } else if (token.word->name == "rem") {
             token.kind = TokenKind::Rem;
             m_at = m_text.size();
@@ -233,7 +236,7 @@ class Tokenizer {
 
     std::string_view m_text;
     std::size_t m_at = 0;
-    TokenizedLine m_line;
+    TokenizedLine& m_line;
     std::vector<std::size_t> m_open;
     std::size_t m_opens = 0;
     std::size_t m_closes = 0;
@@ -243,8 +246,8 @@ class Tokenizer {
 
 } // namespace
 
-TokenizedLine TokenizeLine(std::string_view text) {
-    return Tokenizer(text).Run();
+void TokenizeLine(std::string_view text, TokenizedLine& line) {
+    Tokenizer(text, line).Run();
 }
 
 } // namespace vxcheck::basic

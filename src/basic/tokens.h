@@ -41,8 +41,12 @@ struct Token {
     std::size_t begin = 0; // bytes of the line text
     std::size_t end = 0;
     const BasicWord* word = nullptr; // for Word
-    std::string name;                // for Name: lower case, at most 20 bytes as PHREEQC keeps it
-    double number = 0;               // for Number
+
+    // For Name: lower case, at most kNameLength bytes as PHREEQC keeps it.
+    static constexpr std::size_t kNameLength = 20;
+    char nameBytes[kNameLength] = {};
+    std::size_t nameLength = 0;
+    std::string_view Name() const { return {nameBytes, nameLength}; }
 };
 
 // The line number PHREEQC reads before the tokens, and what the tokenizer itself rejects.
@@ -59,6 +63,7 @@ struct TokenizedLine {
     std::string problem;
 };
 
-TokenizedLine TokenizeLine(std::string_view text);
+// Reads text into line, reusing its storage.
+void TokenizeLine(std::string_view text, TokenizedLine& line);
 
 } // namespace vxcheck::basic
