@@ -80,8 +80,17 @@ void LineParser::Statement() {
     } else if (name == "let") {
         Assignment();
     } else if (name == "print" || name == "punch" || name == "graph_x" || name == "graph_y" ||
-               name == "graph_sy" || name == "plot_xy") {
+               name == "graph_sy") {
         ExpressionList(false);
+    } else if (name == "plot_xy") {
+        // x and y; USER_GRAPH takes the curve's settings after them (color = Red, ...) itself.
+        for (int value = 0; value < 2 && !m_failed && !EndOfStatement(); ++value) {
+            Expression();
+            if (PeekIs(TokenKind::Comma) || PeekIs(TokenKind::Semicolon)) {
+                ++m_at;
+            }
+        }
+        SkipStatement();
     } else if (name == "save") {
         ExpressionList(true);
     } else if (name == "put") {

@@ -58,7 +58,7 @@ TEST(BasicProgram, LeavesWhatPhreeqcRunsAlone) {
             "120 y = DELTA_H_PHASE \"Calcite\" + EOL$ <> \"\" OR 1 XOR 2 : END this is not read\n"
             "130 CHANGE_POR(0.2, 1) : t$ = STR_F$(x, 8, 2) + PAD(\"a\", 3) : IF 1 THEN 140\n"
             "140 a = 1 >= 2 : b = (1 <= 2) * +3 : c$ = TRIM(\"a \")\n"
-            "150 ON x GOSUB 100 : STOP\n"
+            "150 ON x GOSUB 100 : PLOT_XY x, y, color = \"Red\", symbol = Circle : STOP\n"
             "unnumbered = 1\n"),
         Lines{});
 }
