@@ -20,4 +20,8 @@
 #include <vxcheck/kw_tree.h>
 #include <vxcheck/library_entry.h>
 #include <vxcheck/phreeqc3.h>
+#include <vxcheck/input/diagnostic.h>
+#include <vxcheck/input/model.h>
+#include <vxcheck/input/fields.h>
+#include <vxcheck/input/lint.h>
 // clang-format on

@@ -4,13 +4,15 @@
 #include "chemistry/charge.h"
 #include "chemistry/formula_reader.h"
 
+#include <algorithm>
+
 namespace vxcheck {
 
 std::optional<FormulaContent> ParseFormula(std::string_view formula) {
     if (formula.empty()) {
         return std::nullopt;
     }
-    chemistry::ElementsRead read = chemistry::ReadElements(formula);
+    const chemistry::ElementsRead read = chemistry::ReadElements(formula);
     if (!read.error.empty()) {
         return std::nullopt;
     }
@@ -19,7 +21,18 @@ std::optional<FormulaContent> ParseFormula(std::string_view formula) {
     if (!charge) {
         return std::nullopt;
     }
-    return FormulaContent{std::move(read.elements), *charge};
+    FormulaContent content{{}, *charge};
+    for (const chemistry::ElementRead& element : read.elements) {
+        const auto known = std::find_if(
+            content.elements.begin(), content.elements.end(),
+            [&element](const ElementCount& counted) { return counted.element == element.element; });
+        if (known != content.elements.end()) {
+            known->count += element.count;
+        } else {
+            content.elements.push_back({std::string(element.element), element.count});
+        }
+    }
+    return content;
 }
 
 } // namespace vxcheck

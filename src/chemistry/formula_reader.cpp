@@ -51,11 +51,18 @@ class ElementReader {
         if (m_pos == begin) {
             return 1.0;
         }
+        if (!point && m_pos - begin < 10) {
+            double whole = 0; // digits alone, read without strtod's cost
+            for (std::size_t i = begin; i < m_pos; ++i) {
+                whole = whole * 10 + (m_text[i] - '0');
+            }
+            return whole;
+        }
         const std::string digits(m_text.substr(begin, m_pos - begin));
         return std::strtod(digits.c_str(), nullptr);
     }
 
-    bool ReadElementName(std::string& name) {
+    bool ReadElementName(std::string_view& name) {
         const std::size_t begin = m_pos;
         if (At(m_pos) == '[') {
             const std::size_t close = m_text.find(']', m_pos + 1);
@@ -72,35 +79,17 @@ class ElementReader {
         return true;
     }
 
-    void Add(const std::string& element, double count) {
-        for (ElementCount& known : m_elements) {
-            if (known.element == element) {
-                known.count += count;
-                return;
-            }
-        }
-        m_elements.push_back({element, count});
-    }
-
-    // Multiplies the counts that a group added since first by factor. Elements that the group
-    // shares with earlier ones were combined into them, so counts are kept per group.
+    // Reads a group after "(" (its count after it) or ":" (its count before it) and multiplies
+    // the counts of the elements it added.
     bool ReadScaled(double coefficient, bool count_first) {
-        std::vector<ElementCount> outer = std::move(m_elements);
-        m_elements.clear();
-        double factor = 1.0;
-        if (count_first) {
-            factor = ReadCount();
-        }
+        const std::size_t first = m_elements.size();
+        const double before = count_first ? ReadCount() : 1.0;
         if (!ReadGroup(coefficient)) {
             return false;
         }
-        if (!count_first) {
-            factor = ReadCount();
-        }
-        std::vector<ElementCount> inner = std::move(m_elements);
-        m_elements = std::move(outer);
-        for (const ElementCount& element : inner) {
-            Add(element.element, element.count * factor);
+        const double factor = count_first ? before : ReadCount();
+        for (std::size_t i = first; i < m_elements.size(); ++i) {
+            m_elements[i].count *= factor;
         }
         return true;
     }
@@ -115,19 +104,24 @@ class ElementReader {
                 return true;
             }
             if (IsUpper(c) || c == '[' || (c == 'e' && At(m_pos + 1) == '-')) {
-                std::string name;
+                std::string_view name;
                 if (!ReadElementName(name)) {
                     return false;
                 }
-                Add(name, ReadCount() * coefficient);
+                m_elements.push_back({name, ReadCount() * coefficient});
                 continue;
             }
             if (c == '(' || c == ':') {
+                // Each group is read by a nested call: a limit keeps the stack small.
+                if (++m_depth > kMaxDepth) {
+                    return Fail("groups nested too deeply");
+                }
                 m_open += c == '(' ? 1 : 0;
                 ++m_pos;
                 if (!ReadScaled(coefficient, c == ':')) {
                     return false;
                 }
+                --m_depth;
                 continue;
             }
             return Fail(std::string("unexpected character ") + c);
@@ -145,8 +139,10 @@ class ElementReader {
 
     std::string_view m_text;
     std::size_t m_pos = 0;
+    static constexpr int kMaxDepth = 64;
     int m_open = 0;
-    std::vector<ElementCount> m_elements;
+    int m_depth = 0;
+    std::vector<ElementRead> m_elements;
     std::string m_error;
 };
 
@@ -157,6 +153,9 @@ ElementsRead ReadElements(std::string_view formula) {
 }
 
 std::string TermFormula(std::string_view species) {
+    if (species.find('(') == std::string_view::npos) {
+        return std::string(species);
+    }
     static constexpr std::array<std::string_view, 6> kMarkers = {"(g)", "(s)",  "(G)",
                                                                  "(S)", "(aq)", "(AQ)"};
     std::string formula(species);

@@ -4,20 +4,27 @@
 // follows it ("CaSO4:2H2O"). Reading stops at the first "+" or "-" outside brackets.
 #pragma once
 
-#include <vxcheck/input/chemistry.h>
-
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vxcheck::chemistry {
 
-// The result of reading the elements of a formula: where reading stopped, and why it failed.
-struct ElementsRead {
-    std::vector<ElementCount> elements; // in order of first appearance, counts combined
-    std::size_t end = 0;                // the first byte not read: a sign or the end
-    std::string error;                  // empty when the elements were read
+// One element as read, its name a view into the formula.
+struct ElementRead {
+    std::string_view element;
+    double count = 0;
 };
 
+// The result of reading the elements of a formula: where reading stopped, and why it failed.
+struct ElementsRead {
+    std::vector<ElementRead> elements; // as read: an element may appear more than once
+    std::size_t end = 0;               // the first byte not read: a sign or the end
+    std::string error;                 // empty when the elements were read
+};
+
+// Reads the elements of formula, which must outlive the result.
 ElementsRead ReadElements(std::string_view formula);
 
 // The part of a reaction term whose elements PHREEQC counts: the term without the first "(g)",

@@ -27,8 +27,21 @@ bool StartsName(char c) {
     return IsAlpha(c) || IsBracket(c);
 }
 bool IsAllowed(char c) {
-    return IsAlpha(c) || IsDigit(c) ||
-           std::string_view("+-=().:_[]").find(c) != std::string_view::npos;
+    switch (c) {
+    case '+':
+    case '-':
+    case '=':
+    case '(':
+    case ')':
+    case '.':
+    case ':':
+    case '_':
+    case '[':
+    case ']':
+        return true;
+    default:
+        return IsAlpha(c) || IsDigit(c);
+    }
 }
 
 class EquationReader {
@@ -175,8 +188,15 @@ class EquationReader {
                         m_pos, charge_end);
         }
         m_pos = charge_end;
+        // The elements are read from the term as written, unless marks such as "(g)" need
+        // taking out first.
+        const std::string_view as_written =
+            std::string_view(m_text).substr(begin, charge_end - begin);
+        const std::string unmarked = name.find('(') != std::string::npos
+                                         ? chemistry::TermFormula(name + spelled)
+                                         : std::string();
         const chemistry::ElementsRead read =
-            chemistry::ReadElements(chemistry::TermFormula(name + spelled));
+            chemistry::ReadElements(unmarked.empty() ? as_written : unmarked);
         if (!read.error.empty()) {
             return Fail("cannot read the formula " + name + ": " + read.error, begin, charge_end);
         }

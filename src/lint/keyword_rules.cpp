@@ -8,6 +8,7 @@
 #include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace vxcheck {
@@ -48,6 +49,9 @@ constexpr std::string_view kOptionFirstBlocks[] = {"advection",
 
 // Blocks whose options never take a further line: any data line is "Unknown input".
 constexpr std::string_view kOptionOnlyBlocks[] = {"knobs", "print"};
+
+// Blocks whose data lines are all BASIC program lines, each beginning with its number.
+constexpr std::string_view kBasicBlocks[] = {"user_print", "user_punch", "user_graph"};
 
 // Blocks whose data lines are reactions, checked by the reaction rules.
 constexpr std::string_view kReactionBlocks[] = {"solution_species", "exchange_species",
@@ -93,7 +97,7 @@ void CheckOutside(LintContext& context, std::size_t index) {
                            UnknownKeywordMessage(statement.Word(0), *keyword) +
                                " PHREEQC skips the lines up to the next keyword.");
     }
-    context.SilenceRestOfBlock(index);
+    context.SilenceFrom(index);
 }
 
 // Whether word may name an element or valence state as PHREEQC reads one: a capital, then
@@ -143,12 +147,36 @@ bool LaterLineFits(const InputModel& model, std::size_t index, const InputBlock&
     return false;
 }
 
+// Whether a line's words after the first are what USE, SAVE or COPY take ("solution 1",
+// "cell 1 101"): the sign that a misspelt one of these was meant.
+bool ArgumentsFit(const InputStatement& statement, std::string_view meant) {
+    static constexpr std::string_view kEntities[] = {"solution",
+                                                     "equilibrium_phases",
+                                                     "exchange",
+                                                     "surface",
+                                                     "gas_phase",
+                                                     "kinetics",
+                                                     "solid_solutions",
+                                                     "reaction",
+                                                     "mix",
+                                                     "reaction_temperature",
+                                                     "reaction_pressure",
+                                                     "cell"};
+    if ((meant != "use" && meant != "save" && meant != "copy") || statement.words.size() < 3) {
+        return false;
+    }
+    const std::string entity = LowerWord(statement.Word(1));
+    const char digit = statement.Word(2).front();
+    return std::find(std::begin(kEntities), std::end(kEntities), entity) != std::end(kEntities) &&
+           digit >= '0' && digit <= '9';
+}
+
 void ReportKeyword(LintContext& context, std::size_t index, Severity severity,
                    std::string_view keyword) {
     const InputStatement& statement = context.Model().statements[index];
     context.ReportWord(statement, 0, severity, "unknown-keyword",
                        UnknownKeywordMessage(statement.Word(0), keyword));
-    context.SilenceRestOfBlock(index);
+    context.SilenceFrom(index);
 }
 
 // A data line that the block cannot read at all: PHREEQC stops with an error.
@@ -162,7 +190,7 @@ void ReportUnreadable(LintContext& context, std::size_t index, const InputBlock&
                    UpperWord(block.name) +
                        " reads option lines here (\"-name value\"); PHREEQC cannot read this "
                        "line.");
-    context.SilenceRestOfBlock(index);
+    context.SilenceFrom(index);
 }
 
 // A data line in a block.
@@ -192,8 +220,10 @@ void CheckData(LintContext& context, std::size_t index, const InputBlock& block)
         return;
     }
     // PHREEQC warns of an element it does not know in SOLUTION, and a word that cannot be one
-    // is a misspelt keyword; elsewhere the lines after it must show which block was meant.
-    if ((block.name == "solution" && !MayBeElement(word)) ||
+    // is a misspelt keyword; a BASIC line begins with its number; elsewhere the line's own
+    // words or the lines after it must show which block was meant.
+    if ((block.name == "solution" && !MayBeElement(word)) || IsIn(kBasicBlocks, block.name) ||
+        ArgumentsFit(statement, KeywordBlock(*keyword)) ||
         LaterLineFits(context.Model(), index, block, KeywordBlock(*keyword))) {
         ReportKeyword(context, index, Severity::Warning, *keyword);
     }

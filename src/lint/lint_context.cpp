@@ -25,7 +25,8 @@ void LintContext::ReportWord(const InputStatement& statement, std::size_t word, 
            std::move(code), std::move(message));
 }
 
-void LintContext::SilenceRestOfBlock(std::size_t index) {
+void LintContext::SilenceFrom(std::size_t index) {
+    m_silenced[index] = true;
     for (std::size_t next = index + 1; next < m_model.statements.size(); ++next) {
         if (m_model.statements[next].kind == StatementKind::Keyword) {
             break;

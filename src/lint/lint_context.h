@@ -32,9 +32,9 @@ class LintContext {
     void ReportWord(const InputStatement& statement, std::size_t word, Severity severity,
                     std::string code, std::string message);
 
-    // The statements after index up to the end of its block draw nothing more: they are the
-    // consequence of the mistake reported at index, not mistakes of their own.
-    void SilenceRestOfBlock(std::size_t index);
+    // The statement at index, reported, and those after it up to the end of its block draw
+    // nothing more: they are the consequence of that mistake, not mistakes of their own.
+    void SilenceFrom(std::size_t index);
 
     // The keyword that word seems a misspelling of (ClosestKeyword), remembered per word: an
     // input repeats its names many times.

@@ -42,6 +42,11 @@ constexpr NameRule kRules[] = {
     {"selected_output", "saturation_indices", NameKind::Phase, Severity::Warning},
     {"selected_output", "si", NameKind::Phase, Severity::Warning},
     {"selected_output", "equilibrium_phases", NameKind::Phase, Severity::Warning},
+    {"selected_output", "equilibrium_phase", NameKind::Phase, Severity::Warning},
+    {"selected_output", "equilibria", NameKind::Phase, Severity::Warning},
+    {"selected_output", "equilibrium", NameKind::Phase, Severity::Warning},
+    {"selected_output", "pure_phases", NameKind::Phase, Severity::Warning},
+    {"selected_output", "pure", NameKind::Phase, Severity::Warning},
     {"selected_output", "gases", NameKind::Phase, Severity::Warning},
     {"selected_output", "totals", NameKind::Element, Severity::Warning},
     {"selected_output", "molalities", NameKind::AqueousSpecies, Severity::Warning},
@@ -77,9 +82,11 @@ bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
     case NameKind::ExchangeMaster:
     case NameKind::SurfaceMaster:
         return HoldsMaster(names, kind, name);
-    case NameKind::Element:
+    case NameKind::Element: // exchange and surface masters have totals too
         return names.Find(NameKind::Element, name) != nullptr ||
-               names.Find(NameKind::ValenceState, name) != nullptr;
+               names.Find(NameKind::ValenceState, name) != nullptr ||
+               names.Find(NameKind::ExchangeMaster, name) != nullptr ||
+               names.Find(NameKind::SurfaceMaster, name) != nullptr;
     case NameKind::AqueousSpecies:
         return names.Find(NameKind::AqueousSpecies, name) != nullptr ||
                names.Find(NameKind::ExchangeSpecies, name) != nullptr ||
@@ -111,6 +118,9 @@ const KindText& TextOf(NameKind kind) {
     }
     return kKindTexts[4];
 }
+
+// How many different unknown names get a suggestion in one input.
+constexpr std::size_t kSuggestedNames = 40;
 
 // Words that PHREEQC takes in a list of names without reading them as names.
 bool IsSkipped(std::string_view word) {
@@ -199,7 +209,7 @@ class NameChecker {
             return;
         }
         // A first word like a keyword, which no name resembles, is a misspelt keyword.
-        if (word == 0 && !Names().Suggest(rule.kind, name)) {
+        if (word == 0 && m_context.MisspeltKeyword(name) && !Names().Suggest(rule.kind, name)) {
             if (std::optional<std::string_view> keyword = m_context.MisspeltKeyword(name)) {
                 m_context.ReportWord(statement, word, rule.severity, "unknown-keyword",
                                      UnknownKeywordMessage(name, *keyword));
@@ -220,7 +230,10 @@ class NameChecker {
         }
         std::string message = std::string(name) + " " + std::string(TextOf(kind).word) +
                               " of the database or of the input";
-        const bool named = kind != NameKind::ExchangeMaster && kind != NameKind::SurfaceMaster;
+        // Past kSuggestedNames different unknown names (a wrong database), suggestions stop:
+        // each compares the name with every name of its kind.
+        const bool named = kind != NameKind::ExchangeMaster && kind != NameKind::SurfaceMaster &&
+                           m_messages.size() < kSuggestedNames;
         if (std::optional<std::string> suggestion =
                 named ? Names().Suggest(kind, name) : std::nullopt) {
             message += "; did you mean " + *suggestion + "?";

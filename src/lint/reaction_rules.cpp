@@ -110,7 +110,7 @@ class ReactionChecker {
                                      "CaCO3\"; this line has no \"=\".");
         }
         m_current = Definition();
-        m_context.SilenceRestOfBlock(index);
+        m_context.SilenceFrom(index);
     }
 
     // Judges the reaction read last, now that its options are known.
@@ -130,7 +130,14 @@ class ReactionChecker {
             if (defines.empty() && !reaction->right.empty()) {
                 defines = reaction->right.front().species;
             }
-            const std::string imbalance = ReactionImbalance(*reaction);
+            // Phases named in a reaction ("Calcite(s)") count with their database formula.
+            const NameTable* database = m_context.Database();
+            const std::string imbalance =
+                ReactionImbalance(*reaction, [database](std::string_view phase) {
+                    const NameEntry* entry =
+                        database != nullptr ? database->Find(NameKind::Phase, phase) : nullptr;
+                    return entry != nullptr ? entry->formula : std::string();
+                });
             if (!imbalance.empty()) {
                 m_context.Report(equation, equation.words.front().begin, equation.words.back().end,
                                  Severity::Error, "unbalanced-reaction",

@@ -33,6 +33,9 @@ constexpr NumberField kFields[] = {
 };
 
 bool BeginsNumber(std::string_view word) {
+    if (word.front() >= '0' && word.front() <= '9') {
+        return true; // the common case, without a copy
+    }
     const std::string text(word);
     char* end = nullptr;
     (void)std::strtod(text.c_str(), &end);

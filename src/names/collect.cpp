@@ -18,15 +18,6 @@ std::string Joined(std::span<const std::string_view> words) {
     return text;
 }
 
-// An element or valence state as PHREEQC stores it: "Fe(+2)" is "Fe(2)".
-std::string MasterName(std::string_view written) {
-    std::string name(written);
-    if (const std::size_t plus = name.find("(+"); plus != std::string::npos) {
-        name.erase(plus + 1, 1);
-    }
-    return name;
-}
-
 // The species an equation defines (the first on its right side), or "" when it does not read.
 std::string DefinedSpecies(const std::string& equation) {
     const std::optional<Reaction> reaction = ParseReaction(equation);
@@ -48,7 +39,7 @@ void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, N
     if (statement.words.empty()) {
         return;
     }
-    const std::string name = MasterName(statement.words[0]);
+    const std::string name = names::MasterName(statement.words[0]);
     const std::string species = statement.words.size() > 1 ? std::string(statement.words[1]) : "";
     if (kind == NameKind::Element && name.find('(') != std::string::npos) {
         kind = NameKind::ValenceState;
@@ -62,9 +53,14 @@ void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, N
 void CollectSpecies(names::NameIndexes& names, const BlockStatement& statement, NameKind kind) {
     std::string equation = Joined(statement.words);
     std::string species = DefinedSpecies(equation);
-    if (!species.empty()) {
-        names.Add({std::move(species), kind, statement.origin, "", std::move(equation)});
+    if (species.empty()) {
+        return;
     }
+    // PHREEQC also keeps each exchange species as a phase, which EQUILIBRIUM_PHASES may name.
+    if (kind == NameKind::ExchangeSpecies) {
+        names.Add({species, NameKind::Phase, statement.origin, species, equation});
+    }
+    names.Add({std::move(species), kind, statement.origin, "", std::move(equation)});
 }
 
 } // namespace
@@ -97,13 +93,14 @@ void NameTable::Collect(const BlockStatement& statement) {
         return;
     }
     if (block == "rates") {
-        // A rate's BASIC program runs from -start to -end; any other plain line names a rate.
+        // A rate's name line is followed by its BASIC program, up to -end; -start may open it.
         if (statement.option == "start") {
             state.in_rate_program = true;
         } else if (statement.option == "end") {
             state.in_rate_program = false;
         } else if (statement.option.empty() && !state.in_rate_program && !statement.words.empty()) {
             names.Add({std::string(statement.words[0]), NameKind::Rate, statement.origin, "", ""});
+            state.in_rate_program = true; // the lines after a name are its program
         }
         return;
     }

@@ -16,12 +16,20 @@ std::size_t AllowedEdits(std::size_t length) {
     return std::clamp<std::size_t>(length / 4, 1, 3);
 }
 
-// Edits (insert, delete, replace, swap of neighbours) from a to b, or limit + 1 when more.
-std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t limit) {
+// Edits (insert, delete, replace, swap of neighbours) from a to b, or limit + 1 when more. The
+// three rows are the caller's, so that comparing with many names allocates once.
+struct Rows {
+    std::vector<std::size_t> before, previous, current;
+};
+
+std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t limit, Rows& rows) {
     const std::size_t width = b.size() + 1;
-    std::vector<std::size_t> before(width);
-    std::vector<std::size_t> previous(width);
-    std::vector<std::size_t> current(width);
+    rows.before.assign(width, 0);
+    rows.previous.resize(width);
+    rows.current.assign(width, 0);
+    std::vector<std::size_t>& before = rows.before;
+    std::vector<std::size_t>& previous = rows.previous;
+    std::vector<std::size_t>& current = rows.current;
     for (std::size_t j = 0; j < width; ++j) {
         previous[j] = j;
     }
@@ -56,12 +64,15 @@ std::optional<std::string> NameTable::Suggest(NameKind kind, std::string_view na
     std::size_t best = limit + 1;
     const NameEntry* nearest = nullptr;
     bool tied = false;
+    Rows rows;
+    std::string folded;
     for (const NameEntry* entry : All(kind)) {
         const std::size_t length = entry->name.size();
         if ((length > wanted.size() ? length - wanted.size() : wanted.size() - length) > best) {
             continue;
         }
-        const std::size_t distance = EditDistance(wanted, names::Folded(entry->name), best);
+        names::FoldInto(entry->name, folded);
+        const std::size_t distance = EditDistance(wanted, folded, best, rows);
         if (distance < best) {
             best = distance;
             nearest = entry;

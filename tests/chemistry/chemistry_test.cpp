@@ -138,6 +138,19 @@ TEST(ReactionImbalance, ElementsAndChargeRightMinusLeft) {
     EXPECT_EQ(Imbalance("Fe+2 = Fe+3 + e-"), ""); // the electron balances charge only
     EXPECT_EQ(Imbalance("CO2(g) = CO2"), "");
     EXPECT_EQ(Imbalance("H4SiO4(aq) = SiO2 + 2H2O(l)"), "");
+    // A phase named in a reaction counts with its formula; without it nothing is judged.
+    const std::optional<vxcheck::Reaction> vapour =
+        vxcheck::ParseReaction("HDO(g) + H2O(l) = H2O(g) + HDO(aq)");
+    ASSERT_TRUE(vapour);
+    EXPECT_EQ(vxcheck::ReactionImbalance(*vapour), "");
+    const auto water = [](std::string_view phase) {
+        return phase == "H2O" ? std::string("H2O") : std::string();
+    };
+    EXPECT_EQ(vxcheck::ReactionImbalance(*vapour, water), "");
+    const auto wrong = [](std::string_view phase) {
+        return phase == "H2O(g)" ? std::string("H2O2") : std::string();
+    };
+    EXPECT_EQ(vxcheck::ReactionImbalance(*vapour, wrong), "O 1");
     // PHREEQC's tolerance: 1e-9 mol of an element or of charge.
     EXPECT_EQ(Imbalance("Na+ + 1.0000000005Cl- = NaCl"), "");
     EXPECT_EQ(Imbalance("Na+ + 1.000000002Cl- = NaCl"), "Cl -2e-09, charge 2e-09");

@@ -47,15 +47,8 @@ inline std::vector<DatabaseEquation> DatabaseEquations(const std::string& text) 
     std::vector<DatabaseEquation> equations;
     std::string block;
     std::string phase;
-    std::istringstream lines(text);
-    std::string whole;
-    for (int number = 1; std::getline(lines, whole); ++number) {
-        // Statements on one line are separated by ";".
-        std::istringstream statements(whole.substr(0, whole.find('#')));
-        std::string line;
-        while (std::getline(statements, line, ';')) {
-            Statement(line, number, block, phase, equations);
-        }
-    }
+    ForEachStatement(text, [&](const std::string& statement, int line) {
+        Statement(statement, line + 1, block, phase, equations);
+    });
     return equations;
 }

@@ -22,7 +22,7 @@ std::string ReadFile(const std::string& path) {
 
 } // namespace
 
-TEST(DatabaseNames, ReadsTheShippedDatabases) {
+TEST(InputDatabaseNames, ReadsTheShippedDatabases) {
     const std::string path = std::string(VXCHECK_DATA_DIR) + "/databases/phreeqc.dat";
     const vxcheck::NameTable names = vxcheck::ReadDatabaseNames(ReadFile(path), path);
     ASSERT_FALSE(names.Empty());
@@ -37,7 +37,7 @@ TEST(DatabaseNames, ReadsTheShippedDatabases) {
     EXPECT_EQ(names.Find(vxcheck::NameKind::Phase, "Calcitte"), nullptr);
 }
 
-TEST(DatabaseNames, StopsAtEndAndReadsIncludedFiles) {
+TEST(InputDatabaseNames, StopsAtEndAndReadsIncludedFiles) {
     const GeneratedFile included([](std::FILE* file) {
         std::fputs("PHASES\nGypsum\n CaSO4:2H2O = Ca+2 + SO4-2 + 2H2O\n log_k -4.58\n", file);
     });

@@ -39,6 +39,11 @@ TEST(LintInput, ReportsUnknownOptionsOnTheirLine) {
                        " -component X\n   -laa 1\nUSER_GRAPH\n -axis_titlez a\nTITLE\n -a b\n"),
               (Lines{"3:1-4 error unknown-option", "5:1-10 error unknown-option",
                      "7:3-7 warning unknown-option", "9:1-13 warning unknown-option"}));
+    // Nested component readers hand unknown lines outwards; an -isotopes section is not judged.
+    EXPECT_EQ(Findings("SOLID_SOLUTIONS_MODIFY 1\n -solid_solution Ss\n  -component Calcite\n"
+                       "   -moles 1\n  -tk 298\n  -tkk 1\nSOLUTION_MODIFY 1\n -isotopes\n"
+                       "  13C\n   -anything 1\n"),
+              Lines{"6:2-6 warning unknown-option"});
     // Abbreviations, dashless options and numbers are no mistakes.
     EXPECT_EQ(Findings("SELECTED_OUTPUT\n -mol Ca+2\n file x.sel\n -tot Ca\n -1 2\n"), Lines{});
 }
@@ -71,6 +76,11 @@ TEST(LintInput, ReportsMisspeltKeywordsWhereTheNextLinesShowTheBlock) {
               Lines{"3:0-7 warning unknown-keyword"});
     EXPECT_EQ(Findings("PHASES\nFoo\n Ca = Ca\nSOLXUTION 1\nEND\n"),
               Lines{"4:0-9 warning unknown-keyword"});
+    // USE, SAVE and COPY show themselves by their arguments; a BASIC line by its missing number.
+    EXPECT_EQ(Findings("TITLE Run 1\nUSEX solution 1\nEXCHANGE 1\n X 0.1\nCOPXY cell 1 2\n"
+                       "USER_PUNCH\n -start\n10 PUNCH 1\n -end\nUSER_GRAPHH 1\n"),
+              (Lines{"2:0-4 warning unknown-keyword", "5:0-5 warning unknown-keyword",
+                     "10:0-11 warning unknown-keyword"}));
     // Titles, elements and exchangers that only look like keywords.
     EXPECT_EQ(Findings("TITLE Solutions of calcite\nSolutions at 25 C\nSOLUTION 1\n"
                        "SOLUTION 2\n Sit 1\nKINETICS 1\nKinetic\n -m0 1\n"),

@@ -1,9 +1,11 @@
-// Name tables of the shipped databases: what they hold, and that lookups stay fast.
+// Name tables of the shipped databases: what they hold.
 #include "names/table_feed.h"
+
+#include <vxcheck/input/chemistry.h>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <filesystem>
 
 namespace {
 
@@ -34,24 +36,16 @@ TEST(DatabaseNames, PhreeqcDatHoldsItsNames) {
     EXPECT_EQ(table.Suggest(NameKind::Phase, "Gipsum"), "Gypsum");
 }
 
-TEST(DatabaseNames, LlnlDatTableIsLargeAndFindStaysFast) {
-    const vxcheck::NameTable table = DatabaseTable("llnl.dat");
-    const std::vector<const vxcheck::NameEntry*> phases = table.All(NameKind::Phase);
-    const std::vector<const vxcheck::NameEntry*> species = table.All(NameKind::AqueousSpecies);
-    EXPECT_GT(phases.size(), 1000U);
-    EXPECT_GT(species.size(), 1000U);
-    EXPECT_NE(table.Find(NameKind::Rate, "Calcite"), nullptr);
-    EXPECT_EQ(table.Suggest(NameKind::Phase, "Calcitte"), "Calcite");
-
-    // 20,000 lookups of names a large input holds, half of them in another case.
-    const auto start = std::chrono::steady_clock::now();
-    std::size_t found = 0;
-    for (std::size_t i = 0; i < 20000; ++i) {
-        const std::string& name = phases[i % phases.size()]->name;
-        found += table.Find(NameKind::Phase, i % 2 == 0 ? name : Lower(name)) != nullptr ? 1 : 0;
+TEST(DatabaseNames, EveryDatabasePhaseHasAFormulaThatReads) {
+    for (const auto& entry : std::filesystem::directory_iterator(VXCHECK_DATA_DIR "/databases")) {
+        if (entry.path().extension() != ".dat") {
+            continue;
+        }
+        const std::string name = entry.path().filename().string();
+        const vxcheck::NameTable table = DatabaseTable(name);
+        EXPECT_EQ(table.Empty(), name == "co2.dat") << name; // co2.dat is a table of data
+        for (const vxcheck::NameEntry* phase : table.All(NameKind::Phase)) {
+            EXPECT_TRUE(vxcheck::ParseFormula(phase->formula)) << name << ": " << phase->name;
+        }
     }
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_EQ(found, 20000U);
-    EXPECT_LT(ms, 20.0);
 }

@@ -55,8 +55,8 @@ Calcite
   20 save 1
   -end
 Pyrite
--start
 10 save 0
+NotARate
 -end
 )";
 
@@ -71,7 +71,8 @@ TEST(NameTable, CollectsWhatEachDefiningBlockDefines) {
     EXPECT_EQ(Names(table, NameKind::ValenceState), "Fe(2)|Fe(3)");
     EXPECT_EQ(Names(table, NameKind::MasterSpecies), "Ca+2|Fe+2|Fe+3");
     EXPECT_EQ(Names(table, NameKind::AqueousSpecies), "Ca+2|Fe+3|CaOH+");
-    EXPECT_EQ(Names(table, NameKind::Phase), "Calcite|CO2(g)");
+    // PHREEQC keeps exchange species as phases too.
+    EXPECT_EQ(Names(table, NameKind::Phase), "Calcite|CO2(g)|X-|NaX");
     EXPECT_EQ(Names(table, NameKind::ExchangeMaster), "X");
     EXPECT_EQ(Names(table, NameKind::ExchangeSpecies), "X-|NaX");
     EXPECT_EQ(Names(table, NameKind::SurfaceMaster), "Hfo_w");
@@ -97,12 +98,15 @@ TEST(NameTable, FindIgnoresCaseOnlyWherePhreeqcDoes) {
     EXPECT_NE(table.Find(NameKind::Phase, "co2(G)"), nullptr);
     EXPECT_NE(table.Find(NameKind::Element, "FE"), nullptr);
     EXPECT_NE(table.Find(NameKind::ValenceState, "fe(3)"), nullptr);
+    EXPECT_NE(table.Find(NameKind::ValenceState, "Fe(+3)"), nullptr); // read as Fe(3)
     EXPECT_NE(table.Find(NameKind::Rate, "pyrite"), nullptr);
-    EXPECT_NE(table.Find(NameKind::SurfaceMaster, "HFO_W"), nullptr);
+    EXPECT_NE(table.Find(NameKind::Phase, "nax"), nullptr);
+    EXPECT_EQ(table.Find(NameKind::SurfaceMaster, "HFO_w"), nullptr);
     EXPECT_EQ(table.Find(NameKind::AqueousSpecies, "caoh+"), nullptr);
     EXPECT_EQ(table.Find(NameKind::ExchangeSpecies, "NAX"), nullptr);
     EXPECT_EQ(table.Find(NameKind::Phase, "Calcite "), nullptr);
     EXPECT_EQ(table.Find(NameKind::Rate, "Broken"), nullptr);
+    EXPECT_EQ(table.Find(NameKind::Rate, "NotARate"), nullptr); // a line of Pyrite's program
     // A phase's name line needs a readable equation after it.
     EXPECT_EQ(table.Find(NameKind::Phase, "Broken"), nullptr);
 }
@@ -111,7 +115,7 @@ TEST(NameTable, LaterDefinitionsReplaceEarlierOnes) {
     vxcheck::NameTable table;
     Feed(table, kInput, "db.dat");
     Feed(table, "PHASES\ncalcite\n  CaCO3 = Ca+2 + CO3-2\nAragonite\n  CaCO3 = Ca+2 + CO3-2\n");
-    EXPECT_EQ(Names(table, NameKind::Phase), "calcite|CO2(g)|Aragonite");
+    EXPECT_EQ(Names(table, NameKind::Phase), "calcite|CO2(g)|X-|NaX|Aragonite");
     const vxcheck::NameEntry* calcite = table.Find(NameKind::Phase, "Calcite");
     ASSERT_NE(calcite, nullptr);
     EXPECT_EQ(calcite->origin.file, "");
@@ -121,7 +125,7 @@ TEST(NameTable, LaterDefinitionsReplaceEarlierOnes) {
     table.Add({"CaOH+", NameKind::AqueousSpecies, {}, "", "added"});
     EXPECT_EQ(table.Find(NameKind::AqueousSpecies, "CaOH+")->reaction, "added");
     table.Add({"", NameKind::Phase, {}, "", ""});
-    EXPECT_EQ(table.All(NameKind::Phase).size(), 3U);
+    EXPECT_EQ(table.All(NameKind::Phase).size(), 5U);
 }
 
 TEST(NameTable, SuggestsOnlyAClearNearestName) {
@@ -154,13 +158,13 @@ TEST(NameTable, CopiesAreIndependentAndMovesLeaveAnEmptyTable) {
 
     vxcheck::NameTable assigned;
     assigned = copy;
-    EXPECT_EQ(Names(assigned, NameKind::Phase), "Calcite|CO2(g)|Quartz");
+    EXPECT_EQ(Names(assigned, NameKind::Phase), "Calcite|CO2(g)|X-|NaX|Quartz");
     vxcheck::NameTable moved(std::move(assigned));
-    EXPECT_EQ(Names(moved, NameKind::Phase), "Calcite|CO2(g)|Quartz");
+    EXPECT_EQ(Names(moved, NameKind::Phase), "Calcite|CO2(g)|X-|NaX|Quartz");
     EXPECT_TRUE(assigned.Empty()); // NOLINT(bugprone-use-after-move): moved-from stays usable
     EXPECT_EQ(assigned.Find(NameKind::Phase, "Calcite"),
               nullptr); // NOLINT(bugprone-use-after-move)
     assigned = std::move(moved);
-    EXPECT_EQ(Names(assigned, NameKind::Phase), "Calcite|CO2(g)|Quartz");
+    EXPECT_EQ(Names(assigned, NameKind::Phase), "Calcite|CO2(g)|X-|NaX|Quartz");
     EXPECT_TRUE(moved.Empty()); // NOLINT(bugprone-use-after-move)
 }

@@ -5,31 +5,30 @@
 
 #include "support/database_text.h"
 
-#include <iterator>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 // Feeds text to table as an input reader would: keyword lines open blocks, ";" separates
 // statements, "#" starts a comment, options are matched with PHREEQC's rules.
 inline void Feed(vxcheck::NameTable& table, const std::string& text, const std::string& file = "") {
-    std::istringstream lines(text);
-    std::string whole;
     std::string block;
-    for (int number = 0; std::getline(lines, whole); ++number) {
-        std::istringstream statements(whole.substr(0, whole.find('#')));
-        std::string statement;
-        while (std::getline(statements, statement, ';')) {
-            if (const std::string opened = BlockOf(statement); !opened.empty()) {
-                block = opened;
-                table.BeginBlock(block);
-                continue;
-            }
-            std::istringstream split(statement);
-            std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
-            if (words.empty()) {
-                continue;
-            }
-            const std::vector<std::string_view> views(words.begin(), words.end());
-            const std::string option = OptionOf(block, words[0]);
-            table.Collect({block, option, views, {file, number}});
+    ForEachStatement(text, [&](const std::string& statement, int line) {
+        if (const std::string opened = BlockOf(statement); !opened.empty()) {
+            block = opened;
+            table.BeginBlock(block);
+            return;
         }
-    }
+        std::vector<std::string_view> words;
+        for (std::size_t begin = statement.find_first_not_of(" \t\r"); begin != std::string::npos;
+             begin = statement.find_first_not_of(" \t\r", begin)) {
+            const std::size_t end =
+                std::min(statement.find_first_of(" \t\r", begin), statement.size());
+            words.push_back(std::string_view(statement).substr(begin, end - begin));
+            begin = end;
+        }
+        if (!words.empty()) {
+            table.Collect({block, OptionOf(block, std::string(words[0])), words, {file, line}});
+        }
+    });
 }

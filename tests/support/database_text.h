@@ -2,12 +2,14 @@
 // options from the vocabulary tables, to walk a database without the library's reader.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline std::string ReadWholeFile(const std::string& path) {
@@ -51,7 +53,7 @@ inline std::string BlockOf(const std::string& statement) {
 }
 
 // PHREEQC 3's options of a block, lower case, in matching order.
-inline std::vector<std::string> BlockOptions(const std::string& block) {
+inline const std::vector<std::string>& BlockOptions(const std::string& block) {
     static const std::map<std::string, std::vector<std::string>> options = [] {
         std::map<std::string, std::vector<std::string>> table;
         std::istringstream rows(ReadWholeFile(VXCHECK_DATA_DIR "/phreeqc3/options.tsv"));
@@ -62,8 +64,26 @@ inline std::vector<std::string> BlockOptions(const std::string& block) {
         }
         return table;
     }();
+    static const std::vector<std::string> none;
     const auto found = options.find(block);
-    return found == options.end() ? std::vector<std::string>() : found->second;
+    return found == options.end() ? none : found->second;
+}
+
+// Calls take(statement, line) for each statement of text: lines split at ";", without comments;
+// line is 0-based.
+template <typename Take> void ForEachStatement(const std::string& text, Take take) {
+    std::size_t begin = 0;
+    for (int line = 0; begin <= text.size(); ++line) {
+        const std::size_t end = std::min(text.find('\n', begin), text.size());
+        std::string_view whole = std::string_view(text).substr(begin, end - begin);
+        whole = whole.substr(0, whole.find('#'));
+        for (std::size_t from = 0; from <= whole.size();) {
+            const std::size_t to = std::min(whole.find(';', from), whole.size());
+            take(std::string(whole.substr(from, to - from)), line);
+            from = to + 1;
+        }
+        begin = end + 1;
+    }
 }
 
 // The option a statement's first word selects in block, as PHREEQC matches it ("-" and a prefix,

@@ -18,7 +18,7 @@ enum class NameKind {
     ValenceState,    // "Fe(2)", "S(6)" (from SOLUTION_MASTER_SPECIES)
     MasterSpecies,   // "Ca+2", "Fe+2" (from SOLUTION_MASTER_SPECIES)
     AqueousSpecies,  // "CaCO3", "Fe+3" (from SOLUTION_SPECIES)
-    Phase,           // "Calcite", "CO2(g)" (from PHASES)
+    Phase,           // "Calcite", "CO2(g)" (from PHASES; every exchange species is one too)
     ExchangeMaster,  // "X" (from EXCHANGE_MASTER_SPECIES)
     ExchangeSpecies, // "NaX" (from EXCHANGE_SPECIES)
     SurfaceMaster,   // "Hfo_w" (from SURFACE_MASTER_SPECIES)
@@ -34,17 +34,18 @@ struct NameOrigin {
 };
 
 struct NameEntry {
-    std::string name;    // as defined
+    std::string name; // as defined
     NameKind kind = NameKind::Element;
     NameOrigin origin;
-    std::string formula;  // a phase's formula, an element's master species; else empty
-    std::string reaction; // the defining reaction as written, when there is one
+    std::string formula;  // a phase's formula; an element's, valence state's, exchange or
+                          // surface master's master species; a master species' element
+    std::string reaction; // the defining reaction, its words joined by one blank, when there is one
 };
 
 // A statement of a block, as the input reader classified it, handed to NameTable::Collect.
 struct BlockStatement {
-    std::string_view block;                // lower-case block name, such as "phases"
-    std::string_view option;               // lower-case option name when an option line, else ""
+    std::string_view block;                  // lower-case block name, such as "phases"
+    std::string_view option;                 // lower-case option name when an option line, else ""
     std::span<const std::string_view> words; // the statement's words, the option word included
     NameOrigin origin;
 };
@@ -68,8 +69,9 @@ class NameTable {
     // Adds one name directly.
     void Add(NameEntry entry);
 
-    // The entry of a name of a kind: PHREEQC's exact spelling first, then without regard to the
-    // case of letters where PHREEQC itself ignores it (elements and phases); null when none.
+    // The entry of a name of a kind, or null: found without regard to the case of letters where
+    // PHREEQC itself ignores it (elements, valence states, phases, rates), else by exact spelling.
+    // An element or valence state is looked up as PHREEQC does, "Fe(+3)" as "Fe(3)".
     const NameEntry* Find(NameKind kind, std::string_view name) const;
     // Every name of a kind, in definition order.
     std::vector<const NameEntry*> All(NameKind kind) const;

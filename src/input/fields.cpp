@@ -1,0 +1,163 @@
+// The typed fields of statements: one row per block (data lines, option "") or per option of a
+// block, naming the kind of its words in order; the last kind repeats where a line lists names.
+#include <vxcheck/input/fields.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
+namespace vxcheck {
+namespace {
+
+using K = FieldKind;
+
+struct FieldRow {
+    std::string_view block;
+    std::string_view option; // "" for the block's data lines
+    std::initializer_list<FieldKind> kinds;
+    bool lastRepeats = false; // a list: every further word is of the last kind
+};
+
+// Option rows start with the option word itself.
+const FieldRow kRows[] = {
+    {"solution", "", {K::Element, K::Number, K::Units, K::Text}},
+    {"solution", "units", {K::Option, K::Units}},
+    {"solution", "unit", {K::Option, K::Units}},
+    {"solution", "ph", {K::Option, K::Number, K::Phase, K::Number}},
+    {"solution", "pe", {K::Option, K::Number, K::Phase, K::Number}},
+    {"solution", "temp", {K::Option, K::Number}},
+    {"solution", "temperature", {K::Option, K::Number}},
+    {"solution", "density", {K::Option, K::Number}},
+    {"solution", "water", {K::Option, K::Number}},
+    {"solution", "redox", {K::Option, K::Element}},
+    {"equilibrium_phases", "", {K::Phase, K::Number, K::Number}},
+    {"gas_phase", "", {K::Phase, K::Number}},
+    {"exchange", "", {K::ExchangeFormula, K::Number}},
+    {"surface", "", {K::SurfaceFormula, K::Number, K::Number, K::Number}},
+    {"kinetics", "", {K::RateName}},
+    {"kinetics", "m", {K::Option, K::Number}},
+    {"kinetics", "m0", {K::Option, K::Number}},
+    {"kinetics", "parms", {K::Option, K::Number}, true},
+    {"kinetics", "steps", {K::Option, K::Number}, true},
+    {"mix", "", {K::EntityNumber, K::Number}},
+    {"reaction", "", {K::Species, K::Number}},
+    {"reaction_temperature", "", {K::Number}, true},
+    {"reaction_pressure", "", {K::Number}, true},
+    {"rates", "", {K::RateName}},
+    {"selected_output", "file", {K::Option, K::FileName}},
+    {"selected_output", "totals", {K::Option, K::Element}, true},
+    {"selected_output", "molalities", {K::Option, K::Species}, true},
+    {"selected_output", "activities", {K::Option, K::Species}, true},
+    {"selected_output", "saturation_indices", {K::Option, K::Phase}, true},
+    {"selected_output", "si", {K::Option, K::Phase}, true},
+    {"selected_output", "equilibrium_phases", {K::Option, K::Phase}, true},
+    {"selected_output", "gases", {K::Option, K::Phase}, true},
+    {"selected_output", "kinetic_reactants", {K::Option, K::RateName}, true},
+    {"inverse_modeling", "phases", {K::Option, K::Phase}},
+    {"inverse_modeling", "solutions", {K::Option, K::EntityNumber}, true},
+    {"dump", "file", {K::Option, K::FileName}},
+    {"transport", "cells", {K::Option, K::Number}},
+    {"transport", "shifts", {K::Option, K::Number}},
+};
+
+// Blocks whose data lines are reactions, BASIC or text, word for word.
+FieldKind WholeLineKind(std::string_view block) {
+    if (block == "solution_species" || block == "exchange_species" || block == "surface_species") {
+        return K::Reaction;
+    }
+    if (block == "user_print" || block == "user_punch" || block == "user_graph" ||
+        block == "calculate_values") {
+        return K::Basic;
+    }
+    return K::Text;
+}
+
+const FieldRow* FindRow(std::string_view block, std::string_view option) {
+    for (const FieldRow& row : kRows) {
+        if (row.block == block && row.option == option) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<FieldKind> FromRow(const FieldRow& row, std::size_t count) {
+    std::vector<FieldKind> kinds(
+        row.kinds.begin(),
+        row.kinds.begin() + static_cast<std::ptrdiff_t>(std::min(count, row.kinds.size())));
+    while (kinds.size() < count) {
+        kinds.push_back(row.lastRepeats ? *(row.kinds.end() - 1) : K::Text);
+    }
+    return kinds;
+}
+
+bool IsRange(std::string_view word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char ch) {
+        return (ch >= '0' && ch <= '9') || ch == '-';
+    });
+}
+
+// How far back a data line looks for the option it continues: a bound, so that classifying
+// every line of a long block stays linear.
+constexpr std::size_t kLookBack = 256;
+
+// The option before index in its block, whose list a data line continues; "" when none.
+std::string_view ContinuedOption(const InputModel& model, std::size_t index) {
+    const InputBlock& block = model.blocks[static_cast<std::size_t>(model.statements[index].block)];
+    const std::size_t first =
+        std::max(block.keyword + 1, index > kLookBack ? index - kLookBack : 0);
+    for (std::size_t before = index; before-- > first;) {
+        if (model.statements[before].kind == StatementKind::Option) {
+            return model.statements[before].option;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<FieldKind> ClassifyFields(const InputModel& model, std::size_t index) {
+    const InputStatement& statement = model.statements[index];
+    const std::size_t count = statement.words.size();
+    if (statement.kind == StatementKind::Keyword) {
+        std::vector<FieldKind> kinds(count, K::Description);
+        kinds[0] = K::Keyword;
+        if (count > 1 && IsRange(statement.Word(1))) {
+            kinds[1] = K::EntityNumber;
+        }
+        return kinds;
+    }
+    if (statement.block < 0 || statement.kind == StatementKind::Include) {
+        return std::vector<FieldKind>(count, statement.kind == StatementKind::Include ? K::FileName
+                                                                                      : K::Text);
+    }
+    const std::string_view block = model.blocks[static_cast<std::size_t>(statement.block)].name;
+    if (statement.kind == StatementKind::Option) {
+        if (const FieldRow* row = FindRow(block, statement.option)) {
+            return FromRow(*row, count);
+        }
+        std::vector<FieldKind> kinds(count, K::Text);
+        kinds[0] = K::Option;
+        return kinds;
+    }
+    if (block == "phases") {
+        const bool equation = statement.text.find('=') != std::string_view::npos;
+        std::vector<FieldKind> kinds(count, equation ? K::Reaction : K::Text);
+        kinds[0] = equation ? K::Reaction : K::Phase;
+        return kinds;
+    }
+    if (block == "rates" && ContinuedOption(model, index) == "start") {
+        return std::vector<FieldKind>(count, K::Basic);
+    }
+    // A data line after a list option (SELECTED_OUTPUT -totals Ca \n Mg) continues its list.
+    if (const FieldRow* row = FindRow(block, ContinuedOption(model, index));
+        row != nullptr && row->lastRepeats) {
+        return std::vector<FieldKind>(count, *(row->kinds.end() - 1));
+    }
+    if (const FieldRow* row = FindRow(block, "")) {
+        return FromRow(*row, count);
+    }
+    return std::vector<FieldKind>(count, WholeLineKind(block));
+}
+
+} // namespace vxcheck
