@@ -32,11 +32,20 @@ bool IsSpecialName(NameKind kind, std::string_view name) {
 
 bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
     switch (kind) {
-    case NameKind::Element:
+    case NameKind::Element: {
+        // PHREEQC reads "Fe(+2)" as "Fe(2)".
+        if (const std::size_t plus = name.find("(+"); plus != std::string_view::npos) {
+            const std::string plain =
+                std::string(name.substr(0, plus + 1)) + std::string(name.substr(plus + 2));
+            if (names.Find(NameKind::ValenceState, plain)) {
+                return true;
+            }
+        }
         return names.Find(NameKind::Element, name) || names.Find(NameKind::ValenceState, name) ||
                names.Find(NameKind::MasterSpecies, name) ||
                names.Find(NameKind::ExchangeMaster, name) ||
                names.Find(NameKind::SurfaceMaster, name);
+    }
     case NameKind::AqueousSpecies:
         return names.Find(NameKind::AqueousSpecies, name) ||
                names.Find(NameKind::ExchangeSpecies, name) ||

@@ -228,7 +228,7 @@ std::vector<std::string> WithPhreeqcDat(const std::string& text) {
 
 TEST(BasicLint, JudgesNamesInTheProgramsTheInputRuns) {
     EXPECT_EQ(WithPhreeqcDat("USER_PUNCH\n -headings si\n 10 PUNCH SI(\"Calcitte\"), "
-                             "TOT(\"water\"), ACT(\"Ca+2\"), ACT(\"Cax+2\")\n"
+                             "TOT(\"water\"), TOT(\"Fe(+2)\"), ACT(\"Ca+2\"), ACT(\"Cax+2\")\n"
                              "PHASES\nMyPhase\n CaCO3 = Ca+2 + CO3-2\n log_k 1\n"
                              "USER_PRINT\n 10 PRINT SI(\"MyPhase\") + TOT(\"Zz\")\n"),
               (std::vector<std::string>{
