@@ -9,9 +9,6 @@
 namespace vxcheck::basic {
 namespace {
 
-// PHREEQC keeps the first 20 bytes of a word.
-constexpr std::size_t kWordLength = 20;
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
