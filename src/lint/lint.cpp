@@ -20,6 +20,7 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     CheckOptions(context);
     CheckNames(context);
     CheckNumbers(context);
+    CheckBasic(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(
         diagnostics.begin(), diagnostics.end(),

@@ -56,5 +56,6 @@ void CheckReactions(LintContext& context);
 void CheckOptions(LintContext& context);
 void CheckNames(LintContext& context);
 void CheckNumbers(LintContext& context);
+void CheckBasic(LintContext& context);
 
 } // namespace vxcheck
