@@ -15,7 +15,11 @@ std::string Spelled(long charge) {
     if (charge == 1 || charge == -1) {
         return charge > 0 ? "+" : "-";
     }
-    return (charge > 0 ? "+" : "") + std::to_string(charge);
+    std::string text = std::to_string(charge);
+    if (charge > 0) {
+        text.insert(text.begin(), '+');
+    }
+    return text;
 }
 
 } // namespace

@@ -3,16 +3,29 @@
 
 #include "lint/suggest.h"
 
+#include <algorithm>
+
 namespace vxcheck {
 
 void LintContext::Report(const InputStatement& statement, std::size_t begin, std::size_t end,
                          Severity severity, std::string code, std::string message) {
+    // A range stays inside the statement's text: a place just past its end (a missing word)
+    // marks the text's last byte, never the line end or the line after it.
+    end = std::min(end, statement.text.size());
+    begin = std::min(begin, end);
+    if (begin == end && begin > 0) {
+        --begin;
+    }
     Diagnostic diagnostic;
     diagnostic.begin = m_model.PlaceOf(statement.OffsetOf(begin));
-    // The end is one past the last byte, placed from that byte so that a range that ends a
-    // continued line stays on its line.
-    const TextPlace last = m_model.PlaceOf(statement.OffsetOf(end > begin ? end - 1 : begin));
-    diagnostic.end = {last.offset + 1, last.line, last.column + 1};
+    if (statement.text.empty()) {
+        diagnostic.end = diagnostic.begin;
+    } else {
+        // The end is one past the last byte, placed from that byte so that a range that ends a
+        // continued line stays on its line.
+        const TextPlace last = m_model.PlaceOf(statement.OffsetOf(end > begin ? end - 1 : begin));
+        diagnostic.end = {last.offset + 1, last.line, last.column + 1};
+    }
     diagnostic.severity = severity;
     diagnostic.code = std::move(code);
     diagnostic.message = std::move(message);
