@@ -236,14 +236,14 @@ ValueType LineParser::FactorArgument(const Token& function) {
 }
 
 // A list in parentheses whose letters are those of BasicWord::args.
-void LineParser::Arguments(const Token& head, std::string_view spec, int minArgs) {
+void LineParser::Arguments(const Token& head, std::string_view signature, int minArgs) {
     ++m_at; // "("
-    const bool repeats = !spec.empty() && spec.back() == '*';
-    const std::size_t fixed = repeats ? spec.size() - 1 : spec.size();
+    const bool repeats = !signature.empty() && signature.back() == '*';
+    const std::size_t fixed = repeats ? signature.size() - 1 : signature.size();
     std::size_t count = 0;
     if (!(minArgs == 0 && PeekIs(TokenKind::RightParen))) {
         for (;;) {
-            const char letter = count < fixed ? spec[count] : (repeats ? spec[fixed - 1] : 'x');
+            const char letter = count < fixed ? signature[count] : (repeats ? signature[fixed - 1] : 'x');
             const Token* start = Peek();
             if (count == 0) {
                 NoteName(head, m_at);

@@ -75,7 +75,7 @@ class LineParser {
     ValueType Operand();
     ValueType FunctionValue(const Token& token);
     ValueType FactorArgument(const Token& function);
-    void Arguments(const Token& head, std::string_view spec, int minArgs);
+    void Arguments(const Token& head, std::string_view signature, int minArgs);
     void LooseArguments();
     void Need(ValueType expected, ValueType found, const Token& at, std::string_view what);
     void NoteName(const Token& function, std::size_t index);
