@@ -1,6 +1,8 @@
 // The database of a file, and the name tables of a run's databases.
 #include "lint_database.h"
 
+#include "common/database_path.h"
+
 #include <vxcheck/input/model.h>
 
 #include <filesystem>
@@ -13,7 +15,7 @@ DatabaseChoice ChooseDatabase(const std::string& option, const std::string& file
                               std::string_view text, const std::string& environment) {
     namespace fs = std::filesystem;
     if (!option.empty()) {
-        return {DatabaseChoice::Source::Option, option};
+        return {DatabaseChoice::Source::Option, tools::ResolveDatabase(option)};
     }
     if (std::optional<DatabaseLine> line = FindDatabaseLine(text); line && !line->name.empty()) {
         const std::string& name = line->name;
@@ -22,7 +24,7 @@ DatabaseChoice ChooseDatabase(const std::string& option, const std::string& file
         if (fs::path(name).is_relative() && !fs::exists(name, error) && fs::exists(beside, error)) {
             return {DatabaseChoice::Source::Keyword, beside.string()};
         }
-        return {DatabaseChoice::Source::Keyword, name};
+        return {DatabaseChoice::Source::Keyword, tools::ResolveDatabase(name)};
     }
     if (!environment.empty()) {
         return {DatabaseChoice::Source::Environment, environment};
