@@ -243,7 +243,8 @@ void LineParser::Arguments(const Token& head, std::string_view signature, int mi
     std::size_t count = 0;
     if (!(minArgs == 0 && PeekIs(TokenKind::RightParen))) {
         for (;;) {
-            const char letter = count < fixed ? signature[count] : (repeats ? signature[fixed - 1] : 'x');
+            const char letter =
+                count < fixed ? signature[count] : (repeats ? signature[fixed - 1] : 'x');
             const Token* start = Peek();
             if (count == 0) {
                 NoteName(head, m_at);
