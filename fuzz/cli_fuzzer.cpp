@@ -80,7 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     const int status = vxcheck::cli::RunCli(args, out, err);
-    const bool lint = std::find(args.begin(), args.end(), "lint") != args.end();
+    // The command as the program parsed it: "lint" may also be a search word of another command.
+    const vxcheck::cli::ParseResult parsed = vxcheck::cli::ParseArguments(args);
+    const bool lint = parsed.error.empty() && !parsed.invocation.help &&
+                      !parsed.invocation.version &&
+                      parsed.invocation.command == vxcheck::cli::Command::Lint;
     Expect(status == vxcheck::cli::kSuccess || status == vxcheck::cli::kCannotOpen ||
                status == vxcheck::cli::kUsage || (lint && status == vxcheck::cli::kCannotRead),
            "the exit status is 0, 1 or 2, or 3 for lint");
