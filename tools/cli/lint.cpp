@@ -2,6 +2,7 @@
 // file is read, its database chosen and read (once per run), and its diagnostics printed.
 #include "lint.h"
 
+#include "common/database_path.h"
 #include "lint_database.h"
 #include "output.h"
 #include "run_cli.h"
@@ -67,10 +68,11 @@ class LintOutput {
 
 int RunLint(const Invocation& invocation, const std::string& environmentDatabase, std::ostream& out,
             std::ostream& err) {
-    const std::string option = invocation.databases.empty() ? "" : invocation.databases.front();
+    const std::string named = invocation.databases.empty() ? "" : invocation.databases.front();
+    const std::string option = tools::ResolveDatabase(named);
     DatabaseTables tables;
     if (!option.empty() && tables.Get(option) == nullptr) {
-        err << "vxcheck: cannot read database '" << option << "'\n";
+        err << "vxcheck: cannot read database '" << named << "'\n";
         return kCannotRead;
     }
     LintOutput output(out, invocation.json);

@@ -15,7 +15,7 @@ DatabaseChoice ChooseDatabase(const std::string& option, const std::string& file
                               std::string_view text, const std::string& environment) {
     namespace fs = std::filesystem;
     if (!option.empty()) {
-        return {DatabaseChoice::Source::Option, tools::ResolveDatabase(option)};
+        return {DatabaseChoice::Source::Option, option};
     }
     if (std::optional<DatabaseLine> line = FindDatabaseLine(text); line && !line->name.empty()) {
         const std::string& name = line->name;
