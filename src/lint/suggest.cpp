@@ -1,13 +1,12 @@
-// Edit distance between short words, with adjacent letters swapped counted as one edit, for
-// "did you mean" suggestions.
+// "Did you mean" for keywords and options: the nearest of a short list of candidates.
 #include "lint/suggest.h"
 
 #include "input/keywords.h"
+#include "names/edit_distance.h"
 
 #include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
@@ -16,38 +15,6 @@ namespace {
 
 // Words longer than this are not compared: no keyword, option or name of PHREEQC is as long.
 constexpr std::size_t kLongestCompared = 64;
-
-// The edit distance of a and b, or limit + 1 once it is sure to exceed limit.
-std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t limit) {
-    // Three rows of the table (i - 2, i - 1, i), each of up to kLongestCompared + 1 cells.
-    std::array<std::array<std::size_t, kLongestCompared + 1>, 3> rows{};
-    for (std::size_t j = 0; j <= b.size(); ++j) {
-        rows[1][j] = j;
-    }
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::array<std::size_t, kLongestCompared + 1>& current = rows[(i + 1) % 3];
-        const std::array<std::size_t, kLongestCompared + 1>& previous = rows[i % 3];
-        const std::array<std::size_t, kLongestCompared + 1>& before = rows[(i + 2) % 3];
-        current[0] = i;
-        std::size_t rowBest = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t substitution = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
-            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-                current[j] = std::min(current[j], before[j - 2] + 1);
-            }
-            rowBest = std::min(rowBest, current[j]);
-        }
-        // Two rows above the limit: no later cell can come back under it, swaps included.
-        if (rowBest > limit &&
-            (i < 2 || *std::min_element(previous.begin(),
-                                        previous.begin() + static_cast<std::ptrdiff_t>(b.size()) +
-                                            1) > limit)) {
-            return limit + 1;
-        }
-    }
-    return rows[(a.size() + 1) % 3][b.size()];
-}
 
 } // namespace
 
@@ -60,6 +27,7 @@ std::vector<std::string_view> NearestWords(std::string_view word,
     const std::string lower = LowerWord(word);
     const std::size_t allowed = lower.size() <= 5 ? 1 : 2;
     std::size_t bestDistance = allowed + 1;
+    EditRows rows;
     for (std::string_view candidate : candidates) {
         const std::size_t lengthGap = candidate.size() > lower.size()
                                           ? candidate.size() - lower.size()
@@ -70,7 +38,7 @@ std::vector<std::string_view> NearestWords(std::string_view word,
         if (candidate.size() > kLongestCompared) {
             continue;
         }
-        const std::size_t distance = EditDistance(lower, candidate, allowed);
+        const std::size_t distance = EditDistance(lower, candidate, allowed, rows);
         if (distance > allowed) {
             continue;
         }

@@ -3,6 +3,7 @@
 
 #include "common/database_path.h"
 
+#include <vxcheck/database_file.h>
 #include <vxcheck/input/model.h>
 
 #include <filesystem>
@@ -54,12 +55,12 @@ const NameTable* DatabaseTables::Get(const std::string& path) {
         std::optional<NameTable> table;
         std::error_code error;
         // A database is a regular file: a device or a pipe named on a DATABASE line is not read.
-        std::optional<std::string> bytes;
         if (std::filesystem::is_regular_file(path, error)) {
-            bytes = ReadFileBytes(path);
-        }
-        if (bytes) {
-            table = ReadDatabaseNames(*bytes, path);
+            const DatabaseFile file =
+                ReadDatabaseFile(CString(path.data(), static_cast<int>(path.size())));
+            if (file.read) {
+                table = ReadDatabaseNames(file.bytes, path);
+            }
         }
         it = m_tables.emplace(path, std::move(table)).first;
     }
