@@ -38,6 +38,12 @@ void LintContext::ReportWord(const InputStatement& statement, std::size_t word, 
            std::move(code), std::move(message));
 }
 
+const NameTable* LintContext::WholeDatabase() const {
+    return m_database != nullptr && m_database->Find(NameKind::AqueousSpecies, "H2O") != nullptr
+               ? m_database
+               : nullptr;
+}
+
 void LintContext::SilenceFrom(std::size_t index) {
     m_silenced[index] = true;
     for (std::size_t next = index + 1; next < m_model.statements.size(); ++next) {

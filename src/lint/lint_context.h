@@ -22,6 +22,10 @@ class LintContext {
 
     const InputModel& Model() const { return m_model; }
     const NameTable* Database() const { return m_database; }
+    // The database when it is a whole one, which defines water; null when it is unknown, or a
+    // part meant to be read into another with INCLUDE$ (Concrete_PHR.dat): species, reactants
+    // and rates are judged only against a whole database.
+    const NameTable* WholeDatabase() const;
     const std::vector<Diagnostic>& Diagnostics() const { return m_diagnostics; }
     std::vector<Diagnostic> TakeDiagnostics() { return std::move(m_diagnostics); }
 

@@ -2,8 +2,8 @@
 // GAS_PHASE, INVERSE_MODELING and SELECTED_OUTPUT, elements of SOLUTION, species and elements of
 // SELECTED_OUTPUT. The input's own definitions are added simulation by simulation, as PHREEQC
 // reads a whole simulation before it runs one. Without a database nothing is judged.
-#include "input/collect_names.h"
 #include "lint/lint_context.h"
+#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include <vxcheck/input/chemistry.h>
@@ -15,12 +15,6 @@
 
 namespace vxcheck {
 namespace {
-
-bool DefinesNames(std::string_view block) {
-    return block == "solution_master_species" || block == "solution_species" || block == "phases" ||
-           block == "exchange_master_species" || block == "exchange_species" ||
-           block == "surface_master_species" || block == "surface_species" || block == "rates";
-}
 
 // What a word of a block must name, and how PHREEQC takes a name it does not know.
 struct NameRule {
@@ -130,44 +124,18 @@ bool IsSkipped(std::string_view word) {
 
 class NameChecker {
   public:
-    explicit NameChecker(LintContext& context) : m_context(context) {}
+    explicit NameChecker(LintContext& context)
+        : m_context(context), m_names(context.Model(), *context.Database()) {}
 
     void Check() {
-        const InputModel& model = m_context.Model();
-        std::size_t next = 0; // first block of the simulation to check
-        while (next < model.blocks.size()) {
-            const int simulation = model.blocks[next].simulation;
-            std::size_t end = next;
-            while (end < model.blocks.size() && model.blocks[end].simulation == simulation) {
-                ++end;
-            }
-            AddDefinitions(next, end);
-            for (std::size_t block = next; block < end; ++block) {
-                CheckBlock(model.blocks[block]);
-            }
-            next = end;
+        for (const InputBlock& block : m_context.Model().blocks) {
+            m_current = &m_names.Through(block.simulation);
+            CheckBlock(block);
         }
     }
 
   private:
-    const NameTable& Names() const { return m_own ? *m_own : *m_context.Database(); }
-
-    void AddDefinitions(std::size_t first, std::size_t end) {
-        const InputModel& model = m_context.Model();
-        for (std::size_t index = first; index < end; ++index) {
-            const InputBlock& block = model.blocks[index];
-            if (!DefinesNames(block.name)) {
-                continue;
-            }
-            if (!m_own) {
-                m_own.emplace(*m_context.Database());
-                m_collector.emplace(*m_own, std::string());
-            }
-            for (std::size_t statement = block.keyword + 1; statement < block.end; ++statement) {
-                m_collector->Collect(model, model.statements[statement]);
-            }
-        }
-    }
+    const NameTable& Names() const { return *m_current; }
 
     // Data lines name what the block's own rule says, or continue the list of the option before
     // them when that option holds names.
@@ -244,8 +212,8 @@ class NameChecker {
     }
 
     LintContext& m_context;
-    std::optional<NameTable> m_own; // the database's names and the input's
-    std::optional<NameCollector> m_collector;
+    SimulationNames m_names;
+    const NameTable* m_current = nullptr;
     std::unordered_map<std::string, std::string> m_messages;
 };
 

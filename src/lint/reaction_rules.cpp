@@ -1,13 +1,18 @@
 // The reactions of SOLUTION_SPECIES, EXCHANGE_SPECIES, SURFACE_SPECIES and PHASES: a line that
 // should hold an equation and does not, an equation PHREEQC cannot read, and a reaction that does
 // not balance. A species or phase with -no_check (and no later -check) is not balanced;
-// -mole_balance changes what PHREEQC counts in mass balances, not this check.
+// -mole_balance changes what PHREEQC counts in mass balances, not this check. With the database
+// known, every species of a reaction but the one it defines must be defined somewhere: an
+// unknown one is reported by name rather than as an imbalance.
 #include "lint/lint_context.h"
+#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include <vxcheck/input/chemistry.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vxcheck {
 namespace {
@@ -27,8 +32,9 @@ struct Definition {
 
 class ReactionChecker {
   public:
-    ReactionChecker(LintContext& context, const InputBlock& block)
-        : m_context(context), m_block(block), m_phases(block.name == "phases") {}
+    // names is null when the database is unknown: then no species is judged.
+    ReactionChecker(LintContext& context, const InputBlock& block, const NameTable* names)
+        : m_context(context), m_block(block), m_phases(block.name == "phases"), m_names(names) {}
 
     void Check() {
         const InputModel& model = m_context.Model();
@@ -125,6 +131,8 @@ class ReactionChecker {
             m_context.Report(equation, error.begin, std::max(error.end, error.begin + 1),
                              Severity::Error, "unreadable-reaction",
                              "PHREEQC cannot read this reaction: " + error.message + ".");
+        } else if (UnknownSpecies(equation, *reaction)) {
+            // reported; the balance of a reaction with an unknown species tells nothing more
         } else if (m_current.checked) {
             std::string_view defines = m_current.defines;
             if (defines.empty() && !reaction->right.empty()) {
@@ -149,9 +157,71 @@ class ReactionChecker {
         m_current = Definition();
     }
 
+    // Reports the species of a reaction that nothing defines, and says whether there was one.
+    // The defined term is the first on the right, or in PHASES the phase's formula on the left;
+    // a term marked "(s)" or "(g)" names a phase.
+    bool UnknownSpecies(const InputStatement& equation, const Reaction& reaction) {
+        if (m_names == nullptr) {
+            return false;
+        }
+        bool found = false;
+        auto judge = [&](const std::vector<ReactionTerm>& side, std::size_t first) {
+            for (std::size_t term = first; term < side.size(); ++term) {
+                const std::string& species = side[term].species;
+                if (NamesPhase(species) || IsSpecies(AsSpecies(species))) {
+                    continue;
+                }
+                found = true;
+                std::string message = species + " is not a species of the database or of the input";
+                const std::optional<std::string> suggestion = SuggestSpecies(species);
+                message += suggestion ? "; did you mean " + *suggestion + "?" : ".";
+                m_context.Report(equation, side[term].begin, side[term].end, Severity::Error,
+                                 "unknown-species", std::move(message));
+            }
+        };
+        judge(reaction.left, m_phases ? 1 : 0);
+        judge(reaction.right, m_phases ? 0 : 1);
+        return found;
+    }
+
+    static bool NamesPhase(std::string_view species) {
+        const std::string upper = UpperWord(species);
+        return upper.find("(S)") != std::string::npos || upper.find("(G)") != std::string::npos;
+    }
+
+    // PHREEQC reads "HDO(aq)" as HDO and "H2O(l)" as H2O.
+    static std::string AsSpecies(std::string species) {
+        for (const std::string_view mark : {"(aq)", "(AQ)"}) {
+            if (const std::size_t at = species.find(mark); at != std::string::npos) {
+                species.erase(at, mark.size());
+            }
+        }
+        if (species.starts_with("H2O(l)") || species.starts_with("H2O(L)")) {
+            species.erase(3, 3);
+        }
+        return species;
+    }
+
+    bool IsSpecies(std::string_view species) const {
+        return m_names->Find(NameKind::AqueousSpecies, species) != nullptr ||
+               m_names->Find(NameKind::ExchangeSpecies, species) != nullptr ||
+               m_names->Find(NameKind::SurfaceSpecies, species) != nullptr;
+    }
+
+    std::optional<std::string> SuggestSpecies(std::string_view species) const {
+        for (const NameKind kind :
+             {NameKind::AqueousSpecies, NameKind::ExchangeSpecies, NameKind::SurfaceSpecies}) {
+            if (std::optional<std::string> suggestion = m_names->Suggest(kind, species)) {
+                return suggestion;
+            }
+        }
+        return std::nullopt;
+    }
+
     LintContext& m_context;
     const InputBlock& m_block;
     bool m_phases;
+    const NameTable* m_names;
     Definition m_current;
 };
 
@@ -163,9 +233,14 @@ bool HasReactions(std::string_view block) {
 } // namespace
 
 void CheckReactions(LintContext& context) {
+    std::optional<SimulationNames> names;
+    if (const NameTable* database = context.WholeDatabase()) {
+        names.emplace(context.Model(), *database);
+    }
     for (const InputBlock& block : context.Model().blocks) {
         if (HasReactions(block.name)) {
-            ReactionChecker(context, block).Check();
+            ReactionChecker(context, block, names ? &names->Through(block.simulation) : nullptr)
+                .Check();
         }
     }
 }

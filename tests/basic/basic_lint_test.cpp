@@ -1,5 +1,6 @@
 // BASIC checked through LintInput on PHREEQC's own inputs: every program PHREEQC accepts draws
 // nothing, and one planted mistake in a real program is found on its line.
+#include "support/lint_inputs.h"
 #include "support/rate_programs.h"
 
 #include <vxcheck/input/lint.h>
@@ -22,25 +23,6 @@ namespace {
 
 const std::filesystem::path kData(VXCHECK_DATA_DIR);
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-// The database each example runs with, and its names, read once.
-const vxcheck::NameTable& DatabaseOf(const std::string& name) {
-    static std::map<std::string, vxcheck::NameTable> tables;
-    auto found = tables.find(name);
-    if (found == tables.end()) {
-        const std::filesystem::path path = kData / "databases" / name;
-        found =
-            tables.emplace(name, vxcheck::ReadDatabaseNames(ReadFile(path), path.string())).first;
-    }
-    return found->second;
-}
-
 struct RealInput {
     std::string file;
     std::string text;
@@ -62,12 +44,13 @@ std::vector<RealInput> RealInputs() {
         if (!database.empty() && database.back() == '\r') {
             database.pop_back();
         }
-        inputs.push_back({example, ReadFile(kData / "examples" / example), &DatabaseOf(database)});
+        inputs.push_back(
+            {example, ReadFile(kData / "examples" / example), &DatabaseNames(database)});
     }
     for (const auto& entry : std::filesystem::directory_iterator(kData / "databases")) {
         if (entry.path().extension() == ".dat") {
             const std::string name = entry.path().filename().string();
-            inputs.push_back({name, ReadFile(entry.path()), &DatabaseOf(name)});
+            inputs.push_back({name, ReadFile(entry.path()), &DatabaseNames(name)});
         }
     }
     return inputs;
@@ -183,23 +166,6 @@ std::string KineticsUsingAllRates(const std::string& text) {
     return kinetics;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + '\n';
-    }
-    return text;
-}
-
 // "Calcite" -> "Caalcite": the first lower-case letter written twice.
 std::string Misspelt(const std::string& name) {
     std::size_t at = 0;
@@ -217,7 +183,7 @@ std::string Misspelt(const std::string& name) {
 // "LINE severity code: message" for the BASIC diagnostics of an input run with phreeqc.dat.
 std::vector<std::string> WithPhreeqcDat(const std::string& text) {
     std::vector<std::string> lines;
-    const RealInput input{"input", text, &DatabaseOf("phreeqc.dat")};
+    const RealInput input{"input", text, &DatabaseNames("phreeqc.dat")};
     for (const vxcheck::Diagnostic& diagnostic : BasicDiagnostics(input, text)) {
         lines.push_back(std::to_string(diagnostic.begin.line + 1) + " " +
                         vxcheck::SeverityName(diagnostic.severity) + " " + diagnostic.code + ": " +

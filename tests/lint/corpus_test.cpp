@@ -1,6 +1,8 @@
 // Inputs that PHREEQC accepts (its examples, its databases read as input, and inputs of our own
 // that PHREEQC 3.8.9 ran without an error or a warning) draw no diagnostic; the same inputs with
 // one mistake planted draw one on the planted line.
+#include "support/lint_inputs.h"
+
 #include <vxcheck/input/lint.h>
 #include <vxcheck/phreeqc3.h>
 
@@ -21,24 +23,6 @@ namespace {
 const std::filesystem::path kData(VXCHECK_DATA_DIR);
 const std::filesystem::path kInputs(VXCHECK_TEST_INPUTS_DIR);
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-const vxcheck::NameTable& Names(const std::string& database) {
-    static std::map<std::string, vxcheck::NameTable> tables;
-    auto found = tables.find(database);
-    if (found == tables.end()) {
-        const std::filesystem::path path = kData / "databases" / database;
-        found = tables.emplace(database, vxcheck::ReadDatabaseNames(ReadFile(path), path.string()))
-                    .first;
-    }
-    return found->second;
-}
-
 struct Input {
     std::filesystem::path path;
     std::string database;
@@ -58,23 +42,6 @@ std::vector<Input> Inputs() {
         }
     }
     return inputs;
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
 }
 
 // A line changed into a mistake, or nullopt where the kind of mistake cannot be planted; block
@@ -108,7 +75,7 @@ PlantResult Plant(const Planter& planter) {
             lines[index] = *mistake;
             ++result.planted;
             for (const vxcheck::Diagnostic& diagnostic :
-                 vxcheck::LintInput(JoinLines(lines), &Names(input.database))) {
+                 vxcheck::LintInput(JoinLines(lines), &DatabaseNames(input.database))) {
                 if (diagnostic.begin.line == static_cast<int>(index)) {
                     ++result.flagged;
                     break;
@@ -126,7 +93,8 @@ TEST(LintCorpus, AcceptedInputsDrawNoDiagnostic) {
     int inputs = 0;
     for (const Input& input : Inputs()) {
         ++inputs;
-        EXPECT_TRUE(vxcheck::LintInput(ReadFile(input.path), &Names(input.database)).empty())
+        EXPECT_TRUE(
+            vxcheck::LintInput(ReadFile(input.path), &DatabaseNames(input.database)).empty())
             << input.path;
     }
     EXPECT_GE(inputs, 40);
@@ -134,8 +102,8 @@ TEST(LintCorpus, AcceptedInputsDrawNoDiagnostic) {
         if (entry.path().extension() == ".dat") {
             const std::string text = ReadFile(entry.path());
             const std::string name = entry.path().filename().string();
-            EXPECT_TRUE(vxcheck::LintInput(text, &Names(name)).empty()) << name;
-            EXPECT_TRUE(vxcheck::LintInput(text, &Names("phreeqc.dat")).empty()) << name;
+            EXPECT_TRUE(vxcheck::LintInput(text, &DatabaseNames(name)).empty()) << name;
+            EXPECT_TRUE(vxcheck::LintInput(text, &DatabaseNames("phreeqc.dat")).empty()) << name;
             EXPECT_TRUE(vxcheck::LintInput(text, nullptr).empty()) << name;
         }
     }

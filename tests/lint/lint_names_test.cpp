@@ -1,39 +1,17 @@
 // The name rules against phreeqc.dat: unknown phases, elements and species reported on their
 // word, names the input defines itself known from their simulation on.
+#include "support/lint_inputs.h"
+
 #include <vxcheck/input/lint.h>
 #include <vxcheck/input/model.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
-
-const vxcheck::NameTable& PhreeqcNames() {
-    static const vxcheck::NameTable names = [] {
-        const std::string path = std::string(VXCHECK_DATA_DIR) + "/databases/phreeqc.dat";
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        return vxcheck::ReadDatabaseNames(bytes.str(), path);
-    }();
-    return names;
-}
-
-// "LINE:COLUMN severity code: message" for each diagnostic (1-based line, 0-based column).
-std::vector<std::string> Findings(std::string_view text) {
-    std::vector<std::string> findings;
-    for (const vxcheck::Diagnostic& diagnostic : vxcheck::LintInput(text, &PhreeqcNames())) {
-        findings.push_back(std::to_string(diagnostic.begin.line + 1) + ":" +
-                           std::to_string(diagnostic.begin.column) + " " +
-                           vxcheck::SeverityName(diagnostic.severity) + " " + diagnostic.code +
-                           ": " + diagnostic.message);
-    }
-    return findings;
-}
 
 using Lines = std::vector<std::string>;
 
