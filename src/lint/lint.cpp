@@ -19,7 +19,9 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     CheckReactions(context);
     CheckOptions(context);
     CheckNames(context);
+    CheckReactants(context);
     CheckNumbers(context);
+    CheckSpreads(context);
     CheckBasic(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(

@@ -59,7 +59,9 @@ void CheckKeywords(LintContext& context);
 void CheckReactions(LintContext& context);
 void CheckOptions(LintContext& context);
 void CheckNames(LintContext& context);
+void CheckReactants(LintContext& context);
 void CheckNumbers(LintContext& context);
+void CheckSpreads(LintContext& context);
 void CheckBasic(LintContext& context);
 
 } // namespace vxcheck

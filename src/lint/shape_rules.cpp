@@ -42,34 +42,9 @@ bool BeginsNumber(std::string_view word) {
     return end != text.c_str();
 }
 
-// SOLUTION_SPREAD's rows are split at tabs only: a heading row of several words without a tab is
-// one heading to PHREEQC, which then warns that it knows no such element.
-void CheckSpreadHeading(LintContext& context, const InputBlock& block) {
-    const InputModel& model = context.Model();
-    for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
-        const InputStatement& statement = model.statements[index];
-        if (statement.kind != StatementKind::Data) {
-            continue;
-        }
-        if (statement.words.size() > 1 && statement.text.find('\t') == std::string_view::npos &&
-            !context.Silenced(index)) {
-            context.Report(statement, statement.words.front().begin, statement.words.back().end,
-                           Severity::Warning, "spread-without-tabs",
-                           "SOLUTION_SPREAD separates columns with tabs; PHREEQC reads this "
-                           "heading row, which has none, as one heading.");
-        }
-        return;
-    }
-}
-
 } // namespace
 
 void CheckNumbers(LintContext& context) {
-    for (const InputBlock& block : context.Model().blocks) {
-        if (block.name == "solution_spread") {
-            CheckSpreadHeading(context, block);
-        }
-    }
     const InputModel& model = context.Model();
     for (std::size_t index = 0; index < model.statements.size(); ++index) {
         const InputStatement& statement = model.statements[index];

@@ -46,3 +46,49 @@ TEST(LintReactants, NamesTheUnknownSpeciesOfAReactionInsteadOfAnImbalance) {
                                    &DatabaseNames("Concrete_PHR.dat"))
                     .empty());
 }
+
+TEST(LintReactants, JudgesWhatReactionAndKineticsAdd) {
+    EXPECT_EQ(Findings("SOLUTION 1\nREACTION 1\n calcite 1 Calcitx 1\n CaCo3 0.5\n NaCl\n"
+                       " 1 2 mmol in 2 steps\n"),
+              (Lines{"3:11 error unknown-reactant: Calcitx is neither a phase nor an element of "
+                     "the database or of the input; did you mean Calcite?",
+                     "4:1 error unknown-reactant: CaCo3 holds Co, which is not an element of the "
+                     "database or of the input, and is no phase."}));
+    // A rate RATES defines later in the simulation is known; a -steps list continued on a line
+    // of its own is read as a rate's name.
+    EXPECT_EQ(Findings("SOLUTION 1\nKINETICS 1\nCalcitx\n -formula CaCO3 1 Qz 2\n -m0 1\n"
+                       "MyRate\n -steps 100 200\n 300\n"
+                       "RATES\nMyRate\n-start\n10 SAVE 0\n-end\n"),
+              (Lines{"3:0 error unknown-rate: Calcitx is not a rate of the database or of the "
+                     "input; did you mean Calcite?",
+                     "4:18 error unknown-reactant: Qz is neither a phase nor an element of the "
+                     "database or of the input.",
+                     "8:1 error unknown-rate: 300 is not a rate of the database or of the input; "
+                     "KINETICS reads each data line as the name of a rate."}));
+    EXPECT_TRUE(vxcheck::LintInput("REACTION\n Qz 1\nKINETICS\nQz\n", nullptr).empty());
+}
+
+TEST(LintReactants, ReadsSolutionSpreadByColumns) {
+    EXPECT_EQ(Findings("SOLUTION_SPREAD\n -units mg/l\nNumber\tpH\tCaa\tcaa\tN(9)\tCl\tQq\t13C\n"
+                       "\t\t\t\t\tmmol/l\n"
+                       "1\t7\t1\t1\t1\tabc\n"
+                       "A\tx\t\t\t\t1\t\tr\n"),
+              (Lines{"3:10 warning unknown-element: Caa is not an element of the database or of "
+                     "the input; did you mean Ca?",
+                     "3:18 warning unknown-element: N(9) is not an element of the database or of "
+                     "the input.",
+                     "5:10 error expected-number: SOLUTION_SPREAD expects a number under Cl, not "
+                     "abc.",
+                     "6:0 error expected-number: SOLUTION_SPREAD expects a solution number or "
+                     "range under Number, not A.",
+                     "6:2 error expected-number: SOLUTION_SPREAD expects a number under pH, not x.",
+                     "6:10 error expected-number: SOLUTION_SPREAD expects a number under 13C, not "
+                     "r."}));
+    // A first line without a dash is a property when it reads as one, else the heading row.
+    EXPECT_EQ(Findings("SOLUTION_SPREAD\npH 7\nunits mg/l\npH\tCaa\n7\t1\n"),
+              Lines{"4:3 warning unknown-element: Caa is not an element of the database or of the "
+                    "input; did you mean Ca?"});
+    EXPECT_EQ(Findings("SOLUTION_SPREAD\nNumber pH Ca\n1 7 1\n"),
+              Lines{"2:0 warning spread-without-tabs: SOLUTION_SPREAD separates columns with tabs; "
+                    "PHREEQC reads this heading row, which has none, as one heading."});
+}
