@@ -148,8 +148,11 @@ class NameChecker {
             if (m_context.Silenced(index)) {
                 return;
             }
+            m_index = index;
             if (statement.kind == StatementKind::Option) {
-                const NameRule* optionRule = FindRule(block.name, statement.option);
+                // An option no reader knows is reported by the option rules, not read for names.
+                const NameRule* optionRule =
+                    statement.option.empty() ? nullptr : FindRule(block.name, statement.option);
                 if (optionRule != nullptr) {
                     CheckWords(statement, 1, *optionRule);
                 }
@@ -181,6 +184,7 @@ class NameChecker {
             if (std::optional<std::string_view> keyword = m_context.MisspeltKeyword(name)) {
                 m_context.ReportWord(statement, word, rule.severity, "unknown-keyword",
                                      UnknownKeywordMessage(name, *keyword));
+                m_context.SilenceFrom(m_index); // the lines after it belong to the block meant
                 return;
             }
         }
@@ -214,6 +218,7 @@ class NameChecker {
     LintContext& m_context;
     SimulationNames m_names;
     const NameTable* m_current = nullptr;
+    std::size_t m_index = 0; // the statement being checked
     std::unordered_map<std::string, std::string> m_messages;
 };
 

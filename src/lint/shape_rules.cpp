@@ -48,8 +48,11 @@ void CheckNumbers(LintContext& context) {
     const InputModel& model = context.Model();
     for (std::size_t index = 0; index < model.statements.size(); ++index) {
         const InputStatement& statement = model.statements[index];
+        // An option no reader knows (option "") is the option rules' to report.
+        const bool option = statement.kind == StatementKind::Option;
         if (statement.block < 0 || context.Silenced(index) ||
-            (statement.kind != StatementKind::Data && statement.kind != StatementKind::Option)) {
+            (statement.kind != StatementKind::Data && !option) ||
+            (option && statement.option.empty())) {
             continue;
         }
         const std::string_view block = model.blocks[static_cast<std::size_t>(statement.block)].name;
