@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for a bounded time, from a seed corpus made here from the
-# databases and examples that the project ships (never kept as seeds in the repository).
+# databases and examples that the project ships and the inputs of the lint tests (never kept as
+# seeds in the repository).
 # Usage: scripts/fuzz.sh FUZZ_BUILD_DIR SECONDS [TARGET...]   (TARGET as in fuzz/: word_list, ...)
 # An input that makes a target fail is copied into fuzz/regressions/TARGET/, where the replay
 # tests of `make test` pick it up; the script then exits non-zero.
@@ -19,13 +20,13 @@ if [ ${#targets[@]} -eq 0 ]; then
   done
 fi
 
-# Seeds: every database and example cut into pieces of at most LINES lines, each piece that starts
+# Seeds: every database, example and lint test input cut into pieces of at most LINES lines, each piece that starts
 # inside a block beginning with the line of the block's keyword, so that each reads as a small
 # database. A keyword line is one upper-case word alone on its line.
 make_seeds() {
   local seeds="$1" most="$2"
   rm -rf "$seeds" && mkdir -p "$seeds"
-  for file in "$data"/databases/*.dat "$data"/examples/*.pqi; do
+  for file in "$data"/databases/*.dat "$data"/examples/*.pqi "$root"/tests/data/*/*.pqi; do
     awk -v out="$seeds/$(basename "$file")" -v most="$most" '
       function start() { close(name); name = sprintf("%s.%04d", out, ++piece); lines = 0 }
       BEGIN { start() }
