@@ -22,6 +22,7 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     CheckReactants(context);
     CheckNumbers(context);
     CheckSpreads(context);
+    CheckRedoxCouples(context);
     CheckBasic(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(

@@ -62,6 +62,7 @@ void CheckNames(LintContext& context);
 void CheckReactants(LintContext& context);
 void CheckNumbers(LintContext& context);
 void CheckSpreads(LintContext& context);
+void CheckRedoxCouples(LintContext& context);
 void CheckBasic(LintContext& context);
 
 } // namespace vxcheck

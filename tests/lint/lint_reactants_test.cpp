@@ -92,3 +92,16 @@ TEST(LintReactants, ReadsSolutionSpreadByColumns) {
               Lines{"2:0 warning spread-without-tabs: SOLUTION_SPREAD separates columns with tabs; "
                     "PHREEQC reads this heading row, which has none, as one heading."});
 }
+
+TEST(LintReactants, ReadsRedoxCouples) {
+    EXPECT_EQ(Findings("SOLUTION 1\n -redox Fe\nSOLUTION 2\n -redox Fe(2)/S(6)\n"
+                       "SOLUTION 3\n -redox Fe(2)/Fe(9)\nSOLUTION 4\n -redox pe\n"
+                       "SOLUTION 5\n -redox O(0)/O(-2)\nSOLUTION 6\n -redox Tr(1)/Tr(2)\n"
+                       "SOLUTION_MASTER_SPECIES\nTr(1) Tr+ 0 Tr\nTr(2) Tr+2 0 Tr\n"),
+              (Lines{"2:8 error expected-redox-couple: PHREEQC cannot use Fe: a redox couple is pe "
+                     "or two valence states of one element, such as Fe(2)/Fe(3).",
+                     "4:8 error expected-redox-couple: PHREEQC cannot use Fe(2)/S(6): a redox "
+                     "couple is two valence states of the same element.",
+                     "6:8 error expected-redox-couple: PHREEQC cannot use Fe(2)/Fe(9): Fe(9) is "
+                     "not a valence state of the database or of the input."}));
+}

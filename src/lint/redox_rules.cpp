@@ -1,0 +1,85 @@
+// The redox couple of SOLUTION and SOLUTION_SPREAD -redox: "pe", or two valence states of one
+// element such as "Fe(2)/Fe(3)". PHREEQC stops on anything else ("Element name must be followed
+// by parentheses in redox couple", "Redox couple must be two redox states of the same element"),
+// and on a valence state that the database does not define.
+#include "lint/lint_context.h"
+#include "lint/simulation_names.h"
+#include "lint/suggest.h"
+
+#include "input/keywords.h"
+
+#include <optional>
+#include <string>
+
+namespace vxcheck {
+namespace {
+
+// One half of a couple, "Fe(2)": the element and the whole half; nullopt when it has no valence
+// in parentheses.
+struct Half {
+    std::string_view element;
+    std::string_view state;
+};
+
+std::optional<Half> ReadHalf(std::string_view text) {
+    const std::size_t open = text.find('(');
+    if (open == 0 || open == std::string_view::npos || text.back() != ')') {
+        return std::nullopt;
+    }
+    return Half{text.substr(0, open), text};
+}
+
+// Why a couple cannot be read, or "" when it can.
+std::string CoupleProblem(std::string_view couple, const NameTable* names) {
+    if (LowerWord(couple) == "pe") {
+        return "";
+    }
+    const std::size_t slash = couple.find('/');
+    const std::optional<Half> first = ReadHalf(couple.substr(0, slash));
+    const std::optional<Half> second =
+        slash == std::string_view::npos ? std::nullopt : ReadHalf(couple.substr(slash + 1));
+    if (!first || !second) {
+        return "a redox couple is pe or two valence states of one element, such as Fe(2)/Fe(3)";
+    }
+    if (LowerWord(first->element) != LowerWord(second->element)) {
+        return "a redox couple is two valence states of the same element";
+    }
+    for (const Half& half : {*first, *second}) {
+        if (names != nullptr && names->Find(NameKind::ValenceState, half.state) == nullptr) {
+            return std::string(half.state) + " is not a valence state of the database or of the "
+                                             "input";
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+void CheckRedoxCouples(LintContext& context) {
+    const InputModel& model = context.Model();
+    std::optional<SimulationNames> names;
+    if (const NameTable* database = context.WholeDatabase()) {
+        names.emplace(model, *database);
+    }
+    for (const InputBlock& block : model.blocks) {
+        if (block.name != "solution" && block.name != "solution_spread") {
+            continue;
+        }
+        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
+            const InputStatement& statement = model.statements[index];
+            if (statement.option != "redox" || statement.words.size() < 2 ||
+                context.Silenced(index)) {
+                continue;
+            }
+            const std::string problem = CoupleProblem(
+                statement.Word(1), names ? &names->Through(block.simulation) : nullptr);
+            if (!problem.empty()) {
+                context.ReportWord(statement, 1, Severity::Error, "expected-redox-couple",
+                                   "PHREEQC cannot use " + std::string(statement.Word(1)) + ": " +
+                                       problem + ".");
+            }
+        }
+    }
+}
+
+} // namespace vxcheck
