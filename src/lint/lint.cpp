@@ -23,6 +23,7 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     CheckNumbers(context);
     CheckSpreads(context);
     CheckRedoxCouples(context);
+    CheckUses(context);
     CheckBasic(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(

@@ -63,6 +63,7 @@ void CheckReactants(LintContext& context);
 void CheckNumbers(LintContext& context);
 void CheckSpreads(LintContext& context);
 void CheckRedoxCouples(LintContext& context);
+void CheckUses(LintContext& context);
 void CheckBasic(LintContext& context);
 
 } // namespace vxcheck

@@ -105,3 +105,14 @@ TEST(LintReactants, ReadsRedoxCouples) {
                      "6:8 error expected-redox-couple: PHREEQC cannot use Fe(2)/Fe(9): Fe(9) is "
                      "not a valence state of the database or of the input."}));
 }
+
+TEST(LintReactants, ReportsUseOfNumbersNothingDefines) {
+    EXPECT_EQ(Findings("SOLUTION\nSOLUTION 2-4\nEND\nUSE solution 1\nUSE solution 3\n"
+                       "USE solution 5\nUSE reaction 2\nUSE mix none\nEND\n"
+                       "USE solution 6\nUSE reaction_temperature 1\nSAVE solution 6\n"
+                       "COPY reaction 1 2\nREACTION_TEMPERATURE\n 25\nEND\n"),
+              (Lines{"6:13 error undefined-number: No SOLUTION 5 is defined in the input; "
+                     "PHREEQC cannot USE it."}));
+    // Cells that other blocks fill are not followed.
+    EXPECT_EQ(Findings("SOLUTION 1\nEND\nUSE solution 5\nTRANSPORT\n -cells 5\nEND\n"), Lines{});
+}
