@@ -46,19 +46,15 @@ void ReadInputOnly(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
-BENCHMARK(Lint)
-    ->Arg(5000)
-    ->Arg(10000)
-    ->Arg(20000)
-    ->Arg(40000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(ReadInputOnly)
-    ->Arg(5000)
-    ->Arg(10000)
-    ->Arg(20000)
-    ->Arg(40000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+// Both run at the same sizes, so that each size of the lint has its baseline beside it.
+void AtInputSizes(benchmark::internal::Benchmark* benchmark) {
+    for (const int lines : {5000, 10000, 20000, 40000}) {
+        benchmark->Arg(lines);
+    }
+    benchmark->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+}
+
+BENCHMARK(Lint)->Apply(AtInputSizes);
+BENCHMARK(ReadInputOnly)->Apply(AtInputSizes);
 
 } // namespace

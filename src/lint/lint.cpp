@@ -24,6 +24,7 @@ std::vector<Diagnostic> LintInput(std::string_view text, const NameTable* databa
     CheckSpreads(context);
     CheckRedoxCouples(context);
     CheckUses(context);
+    CheckUnits(context);
     CheckBasic(context);
     std::vector<Diagnostic> diagnostics = context.TakeDiagnostics();
     std::stable_sort(

@@ -64,6 +64,7 @@ void CheckNumbers(LintContext& context);
 void CheckSpreads(LintContext& context);
 void CheckRedoxCouples(LintContext& context);
 void CheckUses(LintContext& context);
+void CheckUnits(LintContext& context);
 void CheckBasic(LintContext& context);
 
 } // namespace vxcheck

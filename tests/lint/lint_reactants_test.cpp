@@ -88,6 +88,10 @@ TEST(LintReactants, ReadsSolutionSpreadByColumns) {
     EXPECT_EQ(Findings("SOLUTION_SPREAD\npH 7\nunits mg/l\npH\tCaa\n7\t1\n"),
               Lines{"4:3 warning unknown-element: Caa is not an element of the database or of the "
                     "input; did you mean Ca?"});
+    EXPECT_EQ(Findings("SOLUTION_SPREAD\ntemp 25\nisotope 13C -10 1\nuncertainty 13C 1\n"
+                       "pressure 2\nwater\tCaa\n1\t1\n"),
+              Lines{"6:6 warning unknown-element: Caa is not an element of the database or of the "
+                    "input; did you mean Ca?"});
     EXPECT_EQ(Findings("SOLUTION_SPREAD\nNumber pH Ca\n1 7 1\n"),
               Lines{"2:0 warning spread-without-tabs: SOLUTION_SPREAD separates columns with tabs; "
                     "PHREEQC reads this heading row, which has none, as one heading."});
@@ -115,4 +119,16 @@ TEST(LintReactants, ReportsUseOfNumbersNothingDefines) {
                      "PHREEQC cannot USE it."}));
     // Cells that other blocks fill are not followed.
     EXPECT_EQ(Findings("SOLUTION 1\nEND\nUSE solution 5\nTRANSPORT\n -cells 5\nEND\n"), Lines{});
+}
+
+TEST(LintReactants, ReportsUnitsOfAnotherKindThanTheSolutions) {
+    EXPECT_EQ(Findings("SOLUTION 1\n -units mg/l\n Ca 1 mmol/kgw\n Na 1 mmol/L\n"
+                       " Fe 1 Fe(2)/Fe(3)\nSOLUTION 2\n Alkalinity 1 mg/l as HCO3\n"
+                       "SOLUTION 3\n units ppm\n Ca 1 mg/kgs\n Cl 1 ug/kgw\n"),
+              (Lines{"3:6 error incompatible-units: mmol/kgw is given per kilogram of water, the "
+                     "solution's units (mg/l) per litre; PHREEQC cannot mix them.",
+                     "7:14 error incompatible-units: mg/l is given per litre, the solution's units "
+                     "(mmol/kgw) per kilogram of water; PHREEQC cannot mix them.",
+                     "11:6 error incompatible-units: ug/kgw is given per kilogram of water, the "
+                     "solution's units (ppm) per kilogram of solution; PHREEQC cannot mix them."}));
 }
