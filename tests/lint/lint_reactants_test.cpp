@@ -119,12 +119,17 @@ TEST(LintReactants, ReportsUseOfNumbersNothingDefines) {
                      "PHREEQC cannot USE it."}));
     // Cells that other blocks fill are not followed.
     EXPECT_EQ(Findings("SOLUTION 1\nEND\nUSE solution 5\nTRANSPORT\n -cells 5\nEND\n"), Lines{});
+    EXPECT_EQ(Findings("SOLUTION 1\nEND\nCOPY cell 1 5\nUSE solution 5\nEND\n"), Lines{});
+    EXPECT_EQ(Findings("SOLUTION_SPREAD\nNumber\tpH\n5\t7\nEND\nUSE solution 5\nUSE mix 2\n"),
+              Lines{"6:8 error undefined-number: No MIX 2 is defined in the input; PHREEQC cannot "
+                    "USE it."});
 }
 
 TEST(LintReactants, ReportsUnitsOfAnotherKindThanTheSolutions) {
     EXPECT_EQ(Findings("SOLUTION 1\n -units mg/l\n Ca 1 mmol/kgw\n Na 1 mmol/L\n"
                        " Fe 1 Fe(2)/Fe(3)\nSOLUTION 2\n Alkalinity 1 mg/l as HCO3\n"
-                       "SOLUTION 3\n units ppm\n Ca 1 mg/kgs\n Cl 1 ug/kgw\n"),
+                       "SOLUTION 3\n units ppm\n Ca 1 mg/kgs\n Cl 1 ug/kgw\n"
+                       "SOLUTION 4\n -units mmol\n Ca 1 mg/l\n"),
               (Lines{"3:6 error incompatible-units: mmol/kgw is given per kilogram of water, the "
                      "solution's units (mg/l) per litre; PHREEQC cannot mix them.",
                      "7:14 error incompatible-units: mg/l is given per litre, the solution's units "
