@@ -14,20 +14,18 @@
 namespace vxcheck {
 namespace {
 
-// One half of a couple, "Fe(2)": the element and the whole half; nullopt when it has no valence
+// The element of one half of a couple ("Fe" of "Fe(2)"), or nullopt when the half has no valence
 // in parentheses.
-struct Half {
-    std::string_view element;
-    std::string_view state;
-};
-
-std::optional<Half> ReadHalf(std::string_view text) {
-    const std::size_t open = text.find('(');
-    if (open == 0 || open == std::string_view::npos || text.back() != ')') {
+std::optional<std::string_view> ElementOf(std::string_view half) {
+    const std::size_t open = half.find('(');
+    if (open == 0 || open == std::string_view::npos || half.back() != ')') {
         return std::nullopt;
     }
-    return Half{text.substr(0, open), text};
+    return half.substr(0, open);
 }
+
+constexpr std::string_view kCoupleForm =
+    "a redox couple is pe or two valence states of one element, such as Fe(2)/Fe(3)";
 
 // Why a couple cannot be read, or "" when it can.
 std::string CoupleProblem(std::string_view couple, const NameTable* names) {
@@ -35,19 +33,21 @@ std::string CoupleProblem(std::string_view couple, const NameTable* names) {
         return "";
     }
     const std::size_t slash = couple.find('/');
-    const std::optional<Half> first = ReadHalf(couple.substr(0, slash));
-    const std::optional<Half> second =
-        slash == std::string_view::npos ? std::nullopt : ReadHalf(couple.substr(slash + 1));
-    if (!first || !second) {
-        return "a redox couple is pe or two valence states of one element, such as Fe(2)/Fe(3)";
+    if (slash == std::string_view::npos) {
+        return std::string(kCoupleForm);
     }
-    if (LowerWord(first->element) != LowerWord(second->element)) {
+    const std::string_view halves[] = {couple.substr(0, slash), couple.substr(slash + 1)};
+    const std::optional<std::string_view> first = ElementOf(halves[0]);
+    const std::optional<std::string_view> second = ElementOf(halves[1]);
+    if (!first || !second) {
+        return std::string(kCoupleForm);
+    }
+    if (LowerWord(*first) != LowerWord(*second)) {
         return "a redox couple is two valence states of the same element";
     }
-    for (const Half& half : {*first, *second}) {
-        if (names != nullptr && names->Find(NameKind::ValenceState, half.state) == nullptr) {
-            return std::string(half.state) + " is not a valence state of the database or of the "
-                                             "input";
+    for (const std::string_view half : halves) {
+        if (names != nullptr && names->Find(NameKind::ValenceState, half) == nullptr) {
+            return std::string(half) + " is not a valence state of the database or of the input";
         }
     }
     return "";
