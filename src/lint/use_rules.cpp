@@ -1,5 +1,6 @@
 // USE of a numbered reactant (a solution, a MIX, a REACTION ...) that nothing in the input
-// defines: PHREEQC stops when it runs the simulation ("Solution 5 not found"). A number counts as
+// defines, and EXCHANGE, SURFACE or GAS_PHASE -equilibrate with such a solution: PHREEQC stops
+// when it runs the simulation ("Solution 5 not found"). A number counts as
 // defined when any block, SAVE or COPY of the input defines it, before or after the USE, so that
 // only a number the input never gives is reported. Inputs whose cells other blocks fill
 // (TRANSPORT, ADVECTION, RUN_CELLS, COPY cell, INCLUDE$) are not judged, nor solutions where
@@ -100,6 +101,13 @@ class UseChecker {
                 CheckUse(model.statements[block.keyword]);
             }
         }
+        for (const InputStatement& statement : model.statements) {
+            if (statement.option == "equilibrate" &&
+                (statement.reader == "exchange" || statement.reader == "surface" ||
+                 statement.reader == "gas_phase")) {
+                CheckEquilibrate(statement);
+            }
+        }
     }
 
   private:
@@ -162,6 +170,24 @@ class UseChecker {
                              "No " + UpperWord(reactant->blocks[0]) + " " +
                                  std::to_string(range->first) +
                                  " is defined in the input; PHREEQC cannot USE it.");
+    }
+
+    // "-equilibrate 1", "-equil with solution 1": the first number names the solution.
+    void CheckEquilibrate(const InputStatement& statement) {
+        const Reactant& solution = kReactants[3];
+        for (std::size_t word = 1; word < statement.words.size(); ++word) {
+            const std::optional<std::pair<int, int>> range = ReadRange(statement.Word(word));
+            if (!range) {
+                continue;
+            }
+            if (!m_spread && range->first == range->second && !Defined(solution, range->first)) {
+                m_context.ReportWord(statement, word, Severity::Error, "undefined-number",
+                                     "No SOLUTION " + std::to_string(range->first) +
+                                         " is defined in the input; PHREEQC cannot equilibrate "
+                                         "with it.");
+            }
+            return;
+        }
     }
 
     LintContext& m_context;

@@ -44,7 +44,7 @@ TEST(LintNames, ReportsUnknownPhasesElementsAndSpecies) {
 
 TEST(LintNames, ReportsExchangersAndSurfacesWithoutTheirMasterSpecies) {
     EXPECT_EQ(Findings("EXCHANGE 1\n CaX2 0.1\n CaY2 0.1\n -equilibrate 1\n"
-                       "SURFACE 1\n Hfo_wOH 1e-3 600 1\n Hfo_qOH 1e-3\n"),
+                       "SURFACE 1\n Hfo_wOH 1e-3 600 1\n Hfo_qOH 1e-3\nSOLUTION 1\n"),
               (Lines{"3:1 error unknown-exchanger: CaY2 holds no exchange master species of the "
                      "database or of the input.",
                      "7:1 error unknown-surface: Hfo_qOH holds no surface master species of the "

@@ -117,6 +117,10 @@ TEST(LintReactants, ReportsUseOfNumbersNothingDefines) {
                        "COPY reaction 1 2\nREACTION_TEMPERATURE\n 25\nEND\n"),
               (Lines{"6:13 error undefined-number: No SOLUTION 5 is defined in the input; "
                      "PHREEQC cannot USE it."}));
+    EXPECT_EQ(Findings("SOLUTION 1\nEXCHANGE 1\n X 0.1\n -equil with solution 1\n"
+                       "SURFACE 1\n Hfo_wOH 1e-3 600 1\n -equilibrate 2\n"),
+              Lines{"7:14 error undefined-number: No SOLUTION 2 is defined in the input; PHREEQC "
+                    "cannot equilibrate with it."});
     // Cells that other blocks fill are not followed.
     EXPECT_EQ(Findings("SOLUTION 1\nEND\nUSE solution 5\nTRANSPORT\n -cells 5\nEND\n"), Lines{});
     EXPECT_EQ(Findings("SOLUTION 1\nEND\nCOPY cell 1 5\nUSE solution 5\nEND\n"), Lines{});
