@@ -1,10 +1,9 @@
-// USE of a numbered reactant (a solution, a MIX, a REACTION ...) that nothing in the input
-// defines, and EXCHANGE, SURFACE or GAS_PHASE -equilibrate with such a solution: PHREEQC stops
-// when it runs the simulation ("Solution 5 not found"). A number counts as
-// defined when any block, SAVE or COPY of the input defines it, before or after the USE, so that
-// only a number the input never gives is reported. Inputs whose cells other blocks fill
-// (TRANSPORT, ADVECTION, RUN_CELLS, COPY cell, INCLUDE$) are not judged, nor solutions where
-// SOLUTION_SPREAD numbers them.
+// Numbers that nothing in the input defines: USE of a solution, a MIX, a REACTION ...; the
+// solution of EXCHANGE, SURFACE or GAS_PHASE -equilibrate; the cells of TRANSPORT -cells. PHREEQC
+// stops when it runs the simulation ("Solution 5 not found"). A number counts as defined when any
+// block, SAVE or COPY of the input defines it, before or after its use, so that only a number the
+// input never gives is reported. Inputs with RUN_CELLS, COPY cell, INCLUDE$ or SOLUTION_SPREAD
+// are not judged; beside TRANSPORT or ADVECTION, which change cells, only -cells is.
 #include "lint/lint_context.h"
 #include "lint/suggest.h"
 
@@ -82,7 +81,7 @@ std::optional<std::pair<int, int>> ReadRange(std::string_view word) {
 }
 
 bool FillsCells(std::string_view block) {
-    return block == "transport" || block == "advection" || block == "run_cells";
+    return block == "transport" || block == "advection";
 }
 
 class UseChecker {
@@ -95,6 +94,17 @@ class UseChecker {
             if (!Collect(statement)) {
                 return;
             }
+        }
+        if (m_spread) {
+            return; // SOLUTION_SPREAD numbers solutions in ways not followed here
+        }
+        for (const InputStatement& statement : model.statements) {
+            if (statement.option == "cells" && statement.reader == "transport") {
+                CheckCells(statement);
+            }
+        }
+        if (m_cellsFilled) {
+            return; // a USE after TRANSPORT may take any of its cells
         }
         for (const InputBlock& block : model.blocks) {
             if (block.name == "use") {
@@ -121,9 +131,10 @@ class UseChecker {
         }
         const std::string_view block =
             m_context.Model().blocks[static_cast<std::size_t>(statement.block)].name;
-        if (FillsCells(block)) {
+        if (block == "run_cells") {
             return false;
         }
+        m_cellsFilled = m_cellsFilled || FillsCells(block);
         if (block == "solution_spread") {
             m_spread = true;
         } else if ((block == "save" || block == "copy") && statement.words.size() > 2) {
@@ -163,13 +174,34 @@ class UseChecker {
         const Reactant* reactant = ReactantOf(statement.Word(1));
         const std::optional<std::pair<int, int>> range = ReadRange(statement.Word(2));
         if (reactant == nullptr || !range || range->first != range->second ||
-            (m_spread && reactant->item == "solution") || Defined(*reactant, range->first)) {
+            Defined(*reactant, range->first)) {
             return;
         }
         m_context.ReportWord(statement, 2, Severity::Error, "undefined-number",
                              "No " + UpperWord(reactant->blocks[0]) + " " +
                                  std::to_string(range->first) +
                                  " is defined in the input; PHREEQC cannot USE it.");
+    }
+
+    // TRANSPORT -cells N needs solutions 1 to N ("Solution 4 is needed for transport").
+    void CheckCells(const InputStatement& statement) {
+        if (statement.words.size() < 2) {
+            return;
+        }
+        const std::optional<std::pair<int, int>> cells = ReadRange(statement.Word(1));
+        if (!cells || cells->first != cells->second) {
+            return;
+        }
+        for (int cell = 1; cell <= cells->first; ++cell) {
+            if (!Defined(kReactants[3], cell)) {
+                m_context.ReportWord(statement, 1, Severity::Error, "undefined-number",
+                                     "TRANSPORT over " + std::to_string(cells->first) +
+                                         " cells needs solutions 1 to " +
+                                         std::to_string(cells->first) + "; no SOLUTION " +
+                                         std::to_string(cell) + " is defined in the input.");
+                return;
+            }
+        }
     }
 
     // "-equilibrate 1", "-equil with solution 1": the first number names the solution.
@@ -180,7 +212,7 @@ class UseChecker {
             if (!range) {
                 continue;
             }
-            if (!m_spread && range->first == range->second && !Defined(solution, range->first)) {
+            if (range->first == range->second && !Defined(solution, range->first)) {
                 m_context.ReportWord(statement, word, Severity::Error, "undefined-number",
                                      "No SOLUTION " + std::to_string(range->first) +
                                          " is defined in the input; PHREEQC cannot equilibrate "
@@ -193,6 +225,7 @@ class UseChecker {
     LintContext& m_context;
     std::set<std::tuple<const Reactant*, int, int>> m_defined;
     bool m_spread = false;
+    bool m_cellsFilled = false;
 };
 
 } // namespace

@@ -121,12 +121,15 @@ TEST(LintReactants, ReportsUseOfNumbersNothingDefines) {
                        "SURFACE 1\n Hfo_wOH 1e-3 600 1\n -equilibrate 2\n"),
               Lines{"7:14 error undefined-number: No SOLUTION 2 is defined in the input; PHREEQC "
                     "cannot equilibrate with it."});
-    // Cells that other blocks fill are not followed.
-    EXPECT_EQ(Findings("SOLUTION 1\nEND\nUSE solution 5\nTRANSPORT\n -cells 5\nEND\n"), Lines{});
+    // Cells that other blocks fill, and solutions that SOLUTION_SPREAD numbers, are not followed.
+    EXPECT_EQ(Findings("SOLUTION 1-5\nEND\nTRANSPORT\n -cells 5\nEND\nUSE solution 7\nEND\n"),
+              Lines{});
+    EXPECT_EQ(Findings("SOLUTION 0-3\nTRANSPORT\n -cells 4\n"),
+              Lines{"3:8 error undefined-number: TRANSPORT over 4 cells needs solutions 1 to 4; no "
+                    "SOLUTION 4 is defined in the input."});
     EXPECT_EQ(Findings("SOLUTION 1\nEND\nCOPY cell 1 5\nUSE solution 5\nEND\n"), Lines{});
     EXPECT_EQ(Findings("SOLUTION_SPREAD\nNumber\tpH\n5\t7\nEND\nUSE solution 5\nUSE mix 2\n"),
-              Lines{"6:8 error undefined-number: No MIX 2 is defined in the input; PHREEQC cannot "
-                    "USE it."});
+              Lines{});
 }
 
 TEST(LintReactants, ReportsUnitsOfAnotherKindThanTheSolutions) {
