@@ -26,4 +26,6 @@
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/fields.h>
 #include <vxcheck/input/lint.h>
+#include <vxcheck/input/vocabulary.h>
+#include <vxcheck/input/basic_position.h>
 // clang-format on
