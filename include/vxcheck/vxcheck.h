@@ -28,4 +28,5 @@
 #include <vxcheck/input/lint.h>
 #include <vxcheck/input/vocabulary.h>
 #include <vxcheck/input/basic_position.h>
+#include <vxcheck/input/position.h>
 // clang-format on
