@@ -29,4 +29,5 @@
 #include <vxcheck/input/vocabulary.h>
 #include <vxcheck/input/basic_position.h>
 #include <vxcheck/input/position.h>
+#include <vxcheck/input/definitions.h>
 // clang-format on
