@@ -147,8 +147,14 @@ std::vector<FieldKind> LineFieldKinds(const LineShape& line, std::size_t count) 
         }
         return kinds;
     }
-    if (line.block == "rates" && line.continued == "start") {
+    // RATES and CALCULATE_VALUES hold BASIC only between -start and -end; the other lines
+    // name a rate or a value.
+    if ((line.block == "rates" || line.block == "calculate_values") &&
+        line.continued == "start") {
         return std::vector<FieldKind>(count, K::Basic);
+    }
+    if (line.block == "calculate_values") {
+        return std::vector<FieldKind>(count, K::Text);
     }
     // A data line after a list option (SELECTED_OUTPUT -totals Ca \n Mg) continues its list.
     if (const FieldRow* row = FindRow(line.block, line.continued);

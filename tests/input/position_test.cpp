@@ -127,6 +127,9 @@ TEST(InputPosition, ListsRatesEntitiesAndBasic) {
     EXPECT_EQ(ExpectedAt("RATES\nCalcite\n-start\n10 rate = 1\n-end\n|"),
               (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::RateName}));
     EXPECT_EQ(ExpectedAt("USER_PUNCH\n  10 PUNCH |"), std::vector<E>{E::Basic});
+    EXPECT_EQ(ExpectedAt("CALCULATE_VALUES\nR(13C)\n-start\n10 SAVE 1\n-end\n|"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Text}));
+    EXPECT_EQ(ExpectedAt("CALCULATE_VALUES\nR(13C)\n-start\n10 SAVE |"), std::vector<E>{E::Basic});
 }
 
 // Every point of every example: the word holds the point, and something is expected outside
