@@ -6,6 +6,7 @@
 #include <vxcheck/input/basic_position.h>
 
 #include <algorithm>
+#include <ranges>
 #include <vector>
 
 namespace vxcheck {
@@ -155,11 +156,10 @@ class Reader {
     }
 
     void SetCall() {
-        for (auto frame = m_frames.rbegin(); frame != m_frames.rend(); ++frame) {
-            if (frame->function != nullptr) {
+        for (const Frame& frame : std::ranges::reverse_view(m_frames)) {
+            if (frame.function != nullptr) {
                 m_position.inCall = true;
-                m_position.call = {frame->function->name, frame->begin, frame->end,
-                                   frame->argument};
+                m_position.call = {frame.function->name, frame.begin, frame.end, frame.argument};
                 return;
             }
         }

@@ -305,9 +305,8 @@ class Locator {
             expected.push_back(E::Basic);
             break;
         default:
-            if (line.block == "selected_output" && line.continued == "calculate_values") {
-                expected.push_back(E::CalculatedValue);
-            } else if (line.block == "selected_output" && line.option == "calculate_values") {
+            if (line.block == "selected_output" &&
+                (line.continued == "calculate_values" || line.option == "calculate_values")) {
                 expected.push_back(E::CalculatedValue);
             } else {
                 expected.push_back(E::Text);

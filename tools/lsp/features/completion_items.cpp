@@ -62,11 +62,10 @@ void CompletionItems::Add(const std::string& label, CompletionItemKind kind, std
     if (label.empty() || !m_labels.insert(label).second) {
         return;
     }
-    m_list.items.push_back({label,
-                            kind,
-                            std::move(detail),
-                            {m_range, text.empty() ? label : std::move(text)},
-                            snippet});
+    if (text.empty()) {
+        text = label;
+    }
+    m_list.items.push_back({label, kind, std::move(detail), {m_range, std::move(text)}, snippet});
 }
 
 void CompletionItems::AddWords(std::span<const std::string_view> words, CompletionItemKind kind,
