@@ -42,6 +42,13 @@ const FieldRow kRows[] = {
     {"kinetics", "parms", {K::Option, K::Number}, true},
     {"kinetics", "steps", {K::Option, K::Number}, true},
     {"mix", "", {K::EntityNumber, K::Number}},
+    {"solution_mix", "", {K::EntityNumber, K::Number}},
+    {"exchange_mix", "", {K::EntityNumber, K::Number}},
+    {"gas_phase_mix", "", {K::EntityNumber, K::Number}},
+    {"kinetics_mix", "", {K::EntityNumber, K::Number}},
+    {"equilibrium_phases_mix", "", {K::EntityNumber, K::Number}},
+    {"solid_solutions_mix", "", {K::EntityNumber, K::Number}},
+    {"surface_mix", "", {K::EntityNumber, K::Number}},
     {"reaction", "", {K::Species, K::Number}},
     {"reaction_temperature", "", {K::Number}, true},
     {"reaction_pressure", "", {K::Number}, true},
@@ -149,8 +156,7 @@ std::vector<FieldKind> LineFieldKinds(const LineShape& line, std::size_t count) 
     }
     // RATES and CALCULATE_VALUES hold BASIC only between -start and -end; the other lines
     // name a rate or a value.
-    if ((line.block == "rates" || line.block == "calculate_values") &&
-        line.continued == "start") {
+    if ((line.block == "rates" || line.block == "calculate_values") && line.continued == "start") {
         return std::vector<FieldKind>(count, K::Basic);
     }
     if (line.block == "calculate_values") {

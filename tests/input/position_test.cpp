@@ -96,6 +96,7 @@ TEST(InputPosition, NewWordsAndNewLines) {
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Alkalinity 1 mg/l as |"), std::vector<E>{E::Species});
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Na 1 gfw |"), std::vector<E>{E::Number});
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  C(4) 1 CO2(g) |"), std::vector<E>{E::Number});
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  C(4) 1 CO2(g) -3.5 |"), std::vector<E>{E::Text});
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  -units |"), std::vector<E>{E::Units});
 }
 
@@ -114,6 +115,9 @@ TEST(InputPosition, ListsRatesEntitiesAndBasic) {
     Marked mix("MIX 1\n  |");
     EXPECT_EQ(mix.position.expected, (std::vector<E>{E::Keyword, E::EntityNumber}));
     EXPECT_EQ(mix.position.entity, "solution");
+    Marked exchangers("MIX_EXCHANGE 1\n  |");
+    EXPECT_EQ(exchangers.position.expected, (std::vector<E>{E::Keyword, E::EntityNumber}));
+    EXPECT_EQ(exchangers.position.entity, "exchange");
     EXPECT_EQ(ExpectedAt("GAS_PHASE 1\n  -fixed_volume\n  |"),
               (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Gas}));
     EXPECT_EQ(ExpectedAt("REACTION 1\n  |"), (std::vector<E>{E::Keyword, E::Phase, E::Species}));
