@@ -26,4 +26,8 @@
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/fields.h>
 #include <vxcheck/input/lint.h>
+#include <vxcheck/input/vocabulary.h>
+#include <vxcheck/input/basic_position.h>
+#include <vxcheck/input/position.h>
+#include <vxcheck/input/definitions.h>
 // clang-format on

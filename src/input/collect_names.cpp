@@ -6,6 +6,12 @@
 
 namespace vxcheck {
 
+bool DefinesNames(std::string_view block) {
+    return block == "solution_master_species" || block == "solution_species" || block == "phases" ||
+           block == "exchange_master_species" || block == "exchange_species" ||
+           block == "surface_master_species" || block == "surface_species" || block == "rates";
+}
+
 void NameCollector::Collect(const InputModel& model, const InputStatement& statement) {
     if (statement.block < 0 || statement.kind == StatementKind::Keyword ||
         statement.kind == StatementKind::Include) {

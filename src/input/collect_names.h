@@ -10,6 +10,10 @@
 
 namespace vxcheck {
 
+// Whether statements of a block define names: SOLUTION_MASTER_SPECIES, SOLUTION_SPECIES,
+// PHASES, the EXCHANGE_ and SURFACE_ master species and species blocks, RATES.
+bool DefinesNames(std::string_view block);
+
 class NameCollector {
   public:
     NameCollector(NameTable& names, std::string file) : m_names(names), m_file(std::move(file)) {}

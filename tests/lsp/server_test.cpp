@@ -2,6 +2,7 @@
 // after each. Session checks in every test that the output holds protocol messages only.
 #include "session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -178,6 +179,29 @@ TEST(Server, TheSettingIsUsedWhenNoDatabaseLineNamesOne) {
     EXPECT_NE(messages[0]["message"].get<std::string>().find("z.dat"), std::string::npos);
     // Without a DATABASE line there is no line to mark.
     EXPECT_TRUE(session.Notifications("textDocument/publishDiagnostics")[0]["diagnostics"].empty());
+}
+
+TEST(Server, BlockTemplatesOnlyForAClientThatTakesSnippets) {
+    const Json takes = {
+        {"capabilities",
+         {{"textDocument", {{"completion", {{"completionItem", {{"snippetSupport", true}}}}}}}}}};
+    const Json malformed = {
+        {"capabilities",
+         {{"textDocument", {{"completion", {{"completionItem", {{"snippetSupport", "yes"}}}}}}}}}};
+    for (const auto& [params, offered] :
+         {std::pair{takes, true}, std::pair{malformed, false}, std::pair{Json::object(), false}}) {
+        Session session;
+        session.Initialize(params)
+            .Open(kUri, "\n")
+            .At(1, "textDocument/completion", kUri, 0, 0)
+            .Finish();
+        EXPECT_EQ(session.Run(), 0);
+        std::vector<std::string> labels = Labels(session.Answer(1));
+        EXPECT_NE(std::find(labels.begin(), labels.end(), "SOLUTION"), labels.end());
+        EXPECT_EQ(std::find(labels.begin(), labels.end(), "SOLUTION block") != labels.end(),
+                  offered)
+            << params.dump();
+    }
 }
 
 } // namespace

@@ -170,7 +170,7 @@ JsonText ToJsonText(const CompletionList& list) {
         AppendPosition(out, item.textEdit.range.end);
         out += "},\"newText\":";
         AppendString(out, item.textEdit.newText);
-        out += "}}";
+        out += item.snippet ? "},\"insertTextFormat\":2}" : "}}";
     }
     out += "]}";
     return {std::move(out)};

@@ -108,13 +108,18 @@ void from_json(const Json& json, DocumentSymbolParams& params);
 
 // The values of CompletionItemKind that the server uses.
 enum class CompletionItemKind {
+    Text = 1,
     Function = 3,
     Field = 5,
     Variable = 6,
     Class = 7,
     Property = 10,
+    Unit = 11,
     Value = 12,
     Keyword = 14,
+    Snippet = 15,
+    File = 17,
+    Folder = 19,
     Constant = 21,
 };
 
@@ -128,6 +133,7 @@ struct CompletionItem {
     CompletionItemKind kind = CompletionItemKind::Keyword;
     std::string detail; // left out when empty
     TextEdit textEdit;
+    bool snippet = false; // newText is in the snippet format
 };
 
 struct CompletionList {

@@ -95,6 +95,7 @@ class Server {
     std::map<std::string, std::pair<unsigned, std::unique_ptr<Outline>>> m_outlines;
     Settings m_settings;
     PositionEncoding m_encoding = PositionEncoding::Utf16;
+    bool m_snippets = false; // the client takes completion items in the snippet format
     State m_state = State::Starting;
     bool m_exit = false;
     std::deque<Incoming> m_queue;

@@ -86,7 +86,7 @@ JsonText Server::OnCompletion(const TextDocumentPositionParams& params) {
     TextPoint point = PointOf(document, params.position);
     FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
                            m_encoding};
-    return ToJsonText(Completion(context, point));
+    return ToJsonText(Completion(context, point, m_snippets));
 }
 
 Json Server::OnHover(const TextDocumentPositionParams& params) {

@@ -16,6 +16,10 @@ Json Server::OnInitialize(const Json& params) {
         std::find(encodings.begin(), encodings.end(), "utf-8") != encodings.end()) {
         m_encoding = PositionEncoding::Utf8; // exact on bytes, so preferred when offered
     }
+    const Json snippets = params.value(
+        Json::json_pointer("/capabilities/textDocument/completion/completionItem/snippetSupport"),
+        Json(false));
+    m_snippets = snippets.is_boolean() && snippets.get<bool>();
     if (auto root = params.find("rootUri"); root != params.end() && root->is_string()) {
         m_settings.rootFolder = FilePath(root->get<std::string>()).value_or("");
     } else if (auto path = params.find("rootPath"); path != params.end() && path->is_string()) {

@@ -1,116 +1,168 @@
-// textDocument/completion: what may stand at the point, by the kind of place it is in.
-// Keywords and BASIC words are offered in upper case, as PHREEQC users write them.
-#include "lsp/features/analysis.h"
+// textDocument/completion. The library tells what may stand at the point (PositionAt, and
+// BasicPositionAt in BASIC text); this file turns each expected kind into items: the vocabulary,
+// the document's database, and what the input itself defines before the point.
+#include "lsp/features/completion_items.h"
 #include "lsp/features/features.h"
+#include "lsp/features/snippets.h"
+
+#include <vxcheck/input/basic_position.h>
+#include <vxcheck/input/definitions.h>
+#include <vxcheck/input/position.h>
 
 namespace vxcheck::lsp {
 namespace {
 
-// The kind and the detail that items of a name list carry.
-struct ListStyle {
-    CompletionItemKind kind;
-    const char* detail;
-};
-
-ListStyle StyleOf(NameList list) {
-    switch (list) {
-    case NameList::AqueousSpecies:
-        return {CompletionItemKind::Value, "aqueous species"};
-    case NameList::Phases:
-        return {CompletionItemKind::Class, "phase"};
-    case NameList::Gases:
-        return {CompletionItemKind::Class, "gas"};
-    case NameList::ExchangeMasterSpecies:
-        return {CompletionItemKind::Constant, "exchange master species"};
-    case NameList::SurfaceMasterSpecies:
-        return {CompletionItemKind::Constant, "surface master species"};
-    case NameList::CompositionNames:
-        return {CompletionItemKind::Constant, "composition name"};
-    default:
-        return {CompletionItemKind::Constant, "master species"};
-    }
-}
-
-class Items {
+class Completer {
   public:
-    Items(const FeatureContext& context, const Cursor& cursor, TextPoint point)
-        : m_context(context), m_range(context.document.ToRange({point.line, cursor.word.begin},
-                                                               point, context.encoding)) {}
+    Completer(const FeatureContext& context, TextPoint point, bool snippets)
+        : m_context(context), m_model(context.outline.Model()),
+          m_offset(context.document.OffsetOf(point)), m_point(point), m_snippets(snippets),
+          m_position(PositionAt(m_model, context.document.Text(), m_offset)),
+          m_items(context, point, m_position.begin),
+          m_names(context.database != nullptr ? &context.database->table : nullptr, m_model,
+                  m_offset) {}
 
-    void Add(std::string label, CompletionItemKind kind, std::string detail) {
-        std::string text = label;
-        m_list.items.push_back(
-            {std::move(label), kind, std::move(detail), {m_range, std::move(text)}});
-    }
-
-    void AddKeywords() {
-        for (const KeywordEntry& keyword : m_context.vocabulary.Keywords()) {
-            Add(Upper(keyword.spelling), CompletionItemKind::Keyword, keyword.block->group);
+    CompletionList Run() {
+        for (Expected expected : m_position.expected) {
+            Offer(expected);
         }
+        return m_items.Take();
     }
-
-    void AddOptions(const BlockInfo& block) {
-        for (const std::string& option : block.options) {
-            Add("-" + option, CompletionItemKind::Property, {});
-        }
-    }
-
-    void AddBasicWords() {
-        for (const std::string& word : m_context.vocabulary.BasicWords()) {
-            Add(Upper(word), CompletionItemKind::Function, "BASIC");
-        }
-    }
-
-    void AddNames(NameList list) {
-        if (m_context.database == nullptr || list == NameList::None) {
-            return;
-        }
-        ListStyle style = StyleOf(list);
-        bool phases = list == NameList::Phases || list == NameList::Gases;
-        for (const std::string& name : m_context.database->List(list)) {
-            std::string_view formula = phases ? m_context.database->FormulaOf(name) : "";
-            Add(name, style.kind, formula.empty() ? style.detail : std::string(formula));
-        }
-    }
-
-    CompletionList Take() { return std::move(m_list); }
 
   private:
+    void Offer(Expected expected) {
+        switch (expected) {
+        case Expected::Keyword:
+            m_items.AddKeywords();
+            if (m_snippets && m_position.word == 0) {
+                for (const BlockSnippet& snippet : BlockSnippets()) {
+                    m_items.AddSnippet(snippet);
+                }
+            }
+            break;
+        case Expected::Option:
+        case Expected::DashlessOption:
+            if (const BlockInfo* block = m_context.vocabulary.FindBlock(m_position.blockName)) {
+                m_items.AddOptions(*block, expected == Expected::Option);
+            }
+            break;
+        case Expected::EntityKind:
+            m_items.AddWords(EntityKinds(), CompletionItemKind::Keyword, "reactant");
+            break;
+        case Expected::EntityNumber:
+            for (const std::string& number :
+                 NumbersDefinedBefore(m_model, m_position.entity, m_offset)) {
+                m_items.Add(number, CompletionItemKind::Value,
+                            Upper(m_position.entity) + " " + number);
+            }
+            break;
+        case Expected::Units:
+            m_items.AddWords(ConcentrationUnits(), CompletionItemKind::Unit, "units");
+            break;
+        case Expected::ConcentrationTail:
+            m_items.AddWords(ConcentrationWords(), CompletionItemKind::Keyword, {});
+            break;
+        case Expected::Charge:
+            m_items.Add("charge", CompletionItemKind::Keyword, "adjust to charge balance");
+            break;
+        case Expected::CalculatedValue:
+            for (const std::string& name : CalculatedValuesBefore(m_model, m_offset)) {
+                m_items.Add(name, CompletionItemKind::Variable, "CALCULATE_VALUES");
+            }
+            break;
+        case Expected::FileName:
+            m_items.AddFiles(m_offset);
+            break;
+        case Expected::Basic:
+            OfferBasic();
+            break;
+        default:
+            m_items.AddNames(m_names, expected);
+            break;
+        }
+    }
+
+    void OfferBasic() {
+        BasicPosition basic;
+        const InputStatement* statement = nullptr;
+        if (m_position.statement != InputPosition::kNone) {
+            statement = &m_model.statements[m_position.statement];
+            basic = BasicPositionAt(statement->text, m_position.column);
+        }
+        if (statement != nullptr) {
+            m_items.MoveStart(statement->OffsetOf(basic.begin));
+        }
+        switch (basic.slot) {
+        case BasicSlot::Statement:
+            m_items.AddBasicWords(BasicRole::Statement);
+            AddVariables();
+            if (basic.jumpAlso) {
+                AddLineNumbers();
+            }
+            break;
+        case BasicSlot::Expression:
+            m_items.AddBasicWords(BasicRole::Function);
+            m_items.AddBasicWords(BasicRole::Operator);
+            m_items.AddBasicWords(BasicRole::Clause);
+            AddVariables();
+            break;
+        case BasicSlot::JumpTarget:
+            AddLineNumbers();
+            break;
+        case BasicSlot::String:
+            if (basic.inCall) {
+                OfferArgument(basic.call);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+
+    void OfferArgument(const BasicCall& call) {
+        const BasicWordInfo* word = FindBasicWord(call.function);
+        if (word == nullptr || call.argument >= word->arguments.size()) {
+            return;
+        }
+        const BasicArgument& argument = word->arguments[call.argument];
+        m_items.AddWords(argument.specials, CompletionItemKind::Keyword, word->signature);
+        m_items.AddBasicNames(m_names, argument.names);
+    }
+
+    void AddVariables() {
+        for (const std::string& variable : Program().variables) {
+            m_items.Add(variable, CompletionItemKind::Variable, "variable");
+        }
+    }
+
+    void AddLineNumbers() {
+        for (long number : Program().lineNumbers) {
+            m_items.Add(std::to_string(number), CompletionItemKind::Value, "line");
+        }
+    }
+
+    const ProgramNames& Program() {
+        if (!m_program) {
+            m_program = ProgramNamesOf(m_model, m_position.block);
+        }
+        return *m_program;
+    }
+
     const FeatureContext& m_context;
-    Range m_range;
-    CompletionList m_list;
+    const InputModel& m_model;
+    std::size_t m_offset;
+    TextPoint m_point;
+    bool m_snippets;
+    InputPosition m_position;
+    CompletionItems m_items;
+    NameSources m_names;
+    std::optional<ProgramNames> m_program;
 };
 
 } // namespace
 
-CompletionList Completion(const FeatureContext& context, TextPoint point) {
-    Cursor cursor = Analyze(context.document, context.outline, point);
-    Items items(context, cursor, point);
-    switch (cursor.place) {
-    case Place::Keyword:
-        items.AddKeywords();
-        if (cursor.basic) {
-            items.AddBasicWords();
-        }
-        items.AddNames(cursor.names);
-        break;
-    case Place::Option:
-        if (cursor.block != nullptr) {
-            items.AddOptions(*cursor.block->info);
-        }
-        break;
-    case Place::Basic:
-        items.AddBasicWords();
-        break;
-    case Place::Data:
-    case Place::BasicString:
-        items.AddNames(cursor.names);
-        break;
-    case Place::Comment:
-    case Place::Argument:
-        break;
-    }
-    return items.Take();
+CompletionList Completion(const FeatureContext& context, TextPoint point, bool snippets) {
+    return Completer(context, point, snippets).Run();
 }
 
 } // namespace vxcheck::lsp

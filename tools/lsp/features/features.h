@@ -24,8 +24,8 @@ struct FeatureContext {
     PositionEncoding encoding;
 };
 
-// textDocument/completion at a point.
-CompletionList Completion(const FeatureContext& context, TextPoint point);
+// textDocument/completion at a point; block templates too when the client takes snippets.
+CompletionList Completion(const FeatureContext& context, TextPoint point, bool snippets = false);
 
 // textDocument/hover at a point; nothing when the point is on no word the server knows.
 std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point);

@@ -1,0 +1,57 @@
+// What an input defines before a point: names of its defining blocks, reactant numbers, the names
+// of CALCULATE_VALUES and the line numbers and variables of a BASIC program.
+#include <vxcheck/input/definitions.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vxcheck {
+namespace {
+
+TEST(Definitions, NamesAndNumbersBeforeThePointOnly) {
+    const std::string text = "PHASES\nFoo\n  NaCl = Na+ + Cl-\n  log_k 1\n"
+                             "RATES\nSlow\n-start\n10 SAVE 0\n-end\n"
+                             "SOLUTION 1-3\nEND\nSOLUTION 5-500\nEND\nSAVE solution 8\n"
+                             "COPY solution 1 20-21\nEQUILIBRIUM_PHASES 4\nEND\n"
+                             "PHASES\nBar\n  KCl = K+ + Cl-\n  log_k 1\n";
+    const InputModel model = ReadInput(text);
+    const std::size_t middle = text.find("PHASES\nBar");
+    NameTable names;
+    CollectDefinitionsBefore(model, middle, names);
+    EXPECT_NE(names.Find(NameKind::Phase, "foo"), nullptr);
+    EXPECT_NE(names.Find(NameKind::Rate, "Slow"), nullptr);
+    EXPECT_EQ(names.Find(NameKind::Phase, "Bar"), nullptr);
+    NameTable all;
+    CollectDefinitionsBefore(model, text.size(), all);
+    EXPECT_NE(all.Find(NameKind::Phase, "Bar"), nullptr);
+
+    EXPECT_EQ(NumbersDefinedBefore(model, "solution", middle),
+              (std::vector<std::string>{"1", "2", "3", "5", "8", "20", "21"}));
+    EXPECT_EQ(NumbersDefinedBefore(model, "equilibrium_phases", middle),
+              std::vector<std::string>{"4"});
+    EXPECT_TRUE(NumbersDefinedBefore(model, "solution", text.find("SOLUTION 1-3")).empty());
+}
+
+TEST(Definitions, CalculatedValuesAndProgramNames) {
+    const std::string text = "CALCULATE_VALUES\nR(13C)\n-start\n10 ratio = 1\n20 SAVE ratio\n-end\n"
+                             "Total_C\n-start\n10 SAVE TOT(\"C\")\n-end\n"
+                             "USER_PUNCH\n  10 x = 1 : y$ = \"a\"\n  20 IF x > 0 THEN GOTO 10\n"
+                             "  20 PUNCH x\n";
+    const InputModel model = ReadInput(text);
+    EXPECT_EQ(CalculatedValuesBefore(model, text.size()),
+              (std::vector<std::string>{"R(13C)", "Total_C"}));
+    EXPECT_EQ(CalculatedValuesBefore(model, text.find("Total_C")),
+              std::vector<std::string>{"R(13C)"});
+    const ProgramNames calculate = ProgramNamesOf(model, 0);
+    EXPECT_EQ(calculate.lineNumbers, (std::vector<long>{10, 20}));
+    EXPECT_EQ(calculate.variables, std::vector<std::string>{"ratio"});
+    const ProgramNames punch = ProgramNamesOf(model, 1);
+    EXPECT_EQ(punch.lineNumbers, (std::vector<long>{10, 20}));
+    EXPECT_EQ(punch.variables, (std::vector<std::string>{"x", "y$"}));
+    EXPECT_TRUE(ProgramNamesOf(model, 7).lineNumbers.empty());
+    EXPECT_TRUE(ProgramNamesOf(model, -1).variables.empty());
+}
+
+} // namespace
+} // namespace vxcheck
