@@ -99,8 +99,8 @@ def options_file(what, function, blocks, options):
     return "\n".join(out) + "\n"
 
 
-def write(name, text):
-    path = os.path.join(OUT, name)
+def write(name, text, folder=OUT):
+    path = os.path.join(folder, name)
     with open(path, "w", encoding="utf-8") as f:
         f.write(text)
     if shutil.which("clang-format"):

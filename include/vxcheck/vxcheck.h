@@ -25,5 +25,6 @@
 #include <vxcheck/input/diagnostic.h>
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/fields.h>
+#include <vxcheck/input/help.h>
 #include <vxcheck/input/lint.h>
 // clang-format on
