@@ -180,5 +180,22 @@ TEST(Server, TheSettingIsUsedWhenNoDatabaseLineNamesOne) {
     EXPECT_TRUE(session.Notifications("textDocument/publishDiagnostics")[0]["diagnostics"].empty());
 }
 
+TEST(Server, HoverIsMarkdownUnlessTheClientShowsOnlyPlainText) {
+    const Json plain = {
+        {"capabilities", {{"textDocument", {{"hover", {{"contentFormat", {"plaintext"}}}}}}}}};
+    for (const Json& params : {Json::object(), plain}) {
+        Session session;
+        session.Initialize(params)
+            .Open(kUri, "SOLUTION 1\n")
+            .At(1, "textDocument/hover", kUri, 0, 2)
+            .Finish();
+        EXPECT_EQ(session.Run(), 0);
+        const Json contents = session.Answer(1)["result"]["contents"];
+        const bool markdown = params.empty();
+        EXPECT_EQ(contents["kind"], markdown ? "markdown" : "plaintext");
+        EXPECT_EQ(contents["value"].get<std::string>().starts_with("**SOLUTION**"), markdown);
+    }
+}
+
 } // namespace
 } // namespace vxcheck::lsp::testing

@@ -177,8 +177,9 @@ JsonText ToJsonText(const CompletionList& list) {
 }
 
 void to_json(Json& json, const Hover& hover) {
-    json = Json{{"contents", {{"kind", "markdown"}, {"value", hover.markdown}}},
-                {"range", hover.range}};
+    json = Json{
+        {"contents", {{"kind", hover.plain ? "plaintext" : "markdown"}, {"value", hover.markdown}}},
+        {"range", hover.range}};
 }
 
 void to_json(Json& json, const DocumentSymbol& symbol) {

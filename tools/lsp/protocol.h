@@ -147,6 +147,7 @@ JsonText ToJsonText(const CompletionList& list);
 struct Hover {
     std::string markdown;
     Range range;
+    bool plain = false; // markdown holds plain text
 };
 void to_json(Json& json, const Hover& hover);
 

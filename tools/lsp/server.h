@@ -95,6 +95,7 @@ class Server {
     std::map<std::string, std::pair<unsigned, std::unique_ptr<Outline>>> m_outlines;
     Settings m_settings;
     PositionEncoding m_encoding = PositionEncoding::Utf16;
+    bool m_plainHover = false; // the client shows no Markdown in hovers
     State m_state = State::Starting;
     bool m_exit = false;
     std::deque<Incoming> m_queue;

@@ -95,6 +95,10 @@ Json Server::OnHover(const TextDocumentPositionParams& params) {
     FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
                            m_encoding};
     std::optional<Hover> hover = HoverAt(context, point);
+    if (hover && m_plainHover) {
+        hover->markdown = PlainText(hover->markdown);
+        hover->plain = true;
+    }
     return hover ? Json(*hover) : Json(nullptr);
 }
 

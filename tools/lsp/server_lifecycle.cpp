@@ -16,6 +16,10 @@ Json Server::OnInitialize(const Json& params) {
         std::find(encodings.begin(), encodings.end(), "utf-8") != encodings.end()) {
         m_encoding = PositionEncoding::Utf8; // exact on bytes, so preferred when offered
     }
+    Json formats = params.value(
+        Json::json_pointer("/capabilities/textDocument/hover/contentFormat"), Json::array());
+    m_plainHover = formats.is_array() && !formats.empty() &&
+                   std::find(formats.begin(), formats.end(), "markdown") == formats.end();
     if (auto root = params.find("rootUri"); root != params.end() && root->is_string()) {
         m_settings.rootFolder = FilePath(root->get<std::string>()).value_or("");
     } else if (auto path = params.find("rootPath"); path != params.end() && path->is_string()) {

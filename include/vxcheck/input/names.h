@@ -98,4 +98,8 @@ class VXCHECK_API NameTable {
 // INCLUDE$ lines as PHREEQC takes them; INCLUDE$ files are looked up beside file).
 VXCHECK_API NameTable ReadDatabaseNames(std::string_view bytes, const std::string& file);
 
+struct InputModel;
+// The names that an input's own blocks define (file "" in their origins), in reading order.
+VXCHECK_API NameTable InputNames(const InputModel& model);
+
 } // namespace vxcheck
