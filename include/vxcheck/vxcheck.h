@@ -27,4 +27,7 @@
 #include <vxcheck/input/fields.h>
 #include <vxcheck/input/help.h>
 #include <vxcheck/input/lint.h>
+#include <vxcheck/input/vocabulary.h>
+#include <vxcheck/input/basic_position.h>
+#include <vxcheck/input/position.h>
 // clang-format on

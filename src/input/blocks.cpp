@@ -34,12 +34,6 @@ std::string_view TopReaderName(std::string_view block) {
     return block;
 }
 
-// Blocks that read nothing after their keyword line: what follows stands outside any block.
-bool ReadsKeywordLineOnly(std::string_view block) {
-    return block == "end" || block == "use" || block == "save" || block == "copy" ||
-           block == "database";
-}
-
 bool IsIncludeWord(std::string_view lower) {
     return lower.starts_with("include$") || lower.starts_with("include_file");
 }

@@ -1,5 +1,7 @@
 // The typed fields of statements: one row per block (data lines, option "") or per option of a
 // block, naming the kind of its words in order; the last kind repeats where a line lists names.
+#include "input/field_lines.h"
+
 #include <vxcheck/input/fields.h>
 
 #include <algorithm>
@@ -53,6 +55,18 @@ const FieldRow kRows[] = {
     {"selected_output", "equilibrium_phases", {K::Option, K::Phase}, true},
     {"selected_output", "gases", {K::Option, K::Phase}, true},
     {"selected_output", "kinetic_reactants", {K::Option, K::RateName}, true},
+    {"selected_output", "kinetics", {K::Option, K::RateName}, true},
+    {"selected_output", "mol", {K::Option, K::Species}, true},
+    {"selected_output", "pure_phases", {K::Option, K::Phase}, true},
+    {"selected_output", "equilibria", {K::Option, K::Phase}, true},
+    {"selected_output", "equilibrium", {K::Option, K::Phase}, true},
+    {"selected_output", "equilibrium_phase", {K::Option, K::Phase}, true},
+    {"selected_output", "pure", {K::Option, K::Phase}, true},
+    {"selected_output", "solid_solutions", {K::Option, K::Phase}, true},
+    {"solid_solutions", "component", {K::Option, K::Phase, K::Number}},
+    {"solid_solutions", "comp", {K::Option, K::Phase, K::Number}},
+    {"solid_solutions", "comp1", {K::Option, K::Phase, K::Number}},
+    {"solid_solutions", "comp2", {K::Option, K::Phase, K::Number}},
     {"inverse_modeling", "phases", {K::Option, K::Phase}},
     {"inverse_modeling", "solutions", {K::Option, K::EntityNumber}, true},
     {"dump", "file", {K::Option, K::FileName}},
@@ -101,12 +115,13 @@ bool IsRange(std::string_view word) {
 // every line of a long block stays linear.
 constexpr std::size_t kLookBack = 256;
 
-// The option before index in its block, whose list a data line continues; "" when none.
-std::string_view ContinuedOption(const InputModel& model, std::size_t index) {
-    const InputBlock& block = model.blocks[static_cast<std::size_t>(model.statements[index].block)];
+} // namespace
+
+std::string_view ContinuedOption(const InputModel& model, int blockIndex, std::size_t index) {
+    const InputBlock& block = model.blocks[static_cast<std::size_t>(blockIndex)];
     const std::size_t first =
         std::max(block.keyword + 1, index > kLookBack ? index - kLookBack : 0);
-    for (std::size_t before = index; before-- > first;) {
+    for (std::size_t before = std::min(index, model.statements.size()); before-- > first;) {
         if (model.statements[before].kind == StatementKind::Option) {
             return model.statements[before].option;
         }
@@ -114,7 +129,37 @@ std::string_view ContinuedOption(const InputModel& model, std::size_t index) {
     return {};
 }
 
-} // namespace
+std::vector<FieldKind> LineFieldKinds(const LineShape& line, std::size_t count) {
+    if (line.optionLine) {
+        if (const FieldRow* row = FindRow(line.block, line.option)) {
+            return FromRow(*row, count);
+        }
+        std::vector<FieldKind> kinds(count, K::Text);
+        if (count > 0) {
+            kinds[0] = K::Option;
+        }
+        return kinds;
+    }
+    if (line.block == "phases") {
+        std::vector<FieldKind> kinds(count, line.equation ? K::Reaction : K::Text);
+        if (count > 0) {
+            kinds[0] = line.equation ? K::Reaction : K::Phase;
+        }
+        return kinds;
+    }
+    if (line.block == "rates" && line.continued == "start") {
+        return std::vector<FieldKind>(count, K::Basic);
+    }
+    // A data line after a list option (SELECTED_OUTPUT -totals Ca \n Mg) continues its list.
+    if (const FieldRow* row = FindRow(line.block, line.continued);
+        row != nullptr && row->lastRepeats) {
+        return std::vector<FieldKind>(count, *(row->kinds.end() - 1));
+    }
+    if (const FieldRow* row = FindRow(line.block, "")) {
+        return FromRow(*row, count);
+    }
+    return std::vector<FieldKind>(count, WholeLineKind(line.block));
+}
 
 std::vector<FieldKind> ClassifyFields(const InputModel& model, std::size_t index) {
     const InputStatement& statement = model.statements[index];
@@ -131,33 +176,15 @@ std::vector<FieldKind> ClassifyFields(const InputModel& model, std::size_t index
         return std::vector<FieldKind>(count, statement.kind == StatementKind::Include ? K::FileName
                                                                                       : K::Text);
     }
-    const std::string_view block = model.blocks[static_cast<std::size_t>(statement.block)].name;
-    if (statement.kind == StatementKind::Option) {
-        if (const FieldRow* row = FindRow(block, statement.option)) {
-            return FromRow(*row, count);
-        }
-        std::vector<FieldKind> kinds(count, K::Text);
-        kinds[0] = K::Option;
-        return kinds;
+    LineShape line;
+    line.block = model.blocks[static_cast<std::size_t>(statement.block)].name;
+    line.optionLine = statement.kind == StatementKind::Option;
+    line.option = statement.option;
+    line.equation = statement.text.find('=') != std::string_view::npos;
+    if (!line.optionLine && line.block != "phases") {
+        line.continued = ContinuedOption(model, statement.block, index);
     }
-    if (block == "phases") {
-        const bool equation = statement.text.find('=') != std::string_view::npos;
-        std::vector<FieldKind> kinds(count, equation ? K::Reaction : K::Text);
-        kinds[0] = equation ? K::Reaction : K::Phase;
-        return kinds;
-    }
-    if (block == "rates" && ContinuedOption(model, index) == "start") {
-        return std::vector<FieldKind>(count, K::Basic);
-    }
-    // A data line after a list option (SELECTED_OUTPUT -totals Ca \n Mg) continues its list.
-    if (const FieldRow* row = FindRow(block, ContinuedOption(model, index));
-        row != nullptr && row->lastRepeats) {
-        return std::vector<FieldKind>(count, *(row->kinds.end() - 1));
-    }
-    if (const FieldRow* row = FindRow(block, "")) {
-        return FromRow(*row, count);
-    }
-    return std::vector<FieldKind>(count, WholeLineKind(block));
+    return LineFieldKinds(line, count);
 }
 
 } // namespace vxcheck

@@ -29,4 +29,9 @@ std::string_view KeywordBlock(std::string_view lower) {
     return found == kBlocks.end() ? std::string_view() : found->second;
 }
 
+bool ReadsKeywordLineOnly(std::string_view block) {
+    return block == "end" || block == "use" || block == "save" || block == "copy" ||
+           block == "database";
+}
+
 } // namespace vxcheck

@@ -16,4 +16,7 @@ std::string_view KeywordBlock(std::string_view lower);
 // letter second ("-1.5" is a number).
 bool IsOptionWord(std::string_view word);
 
+// Whether a block reads nothing after its keyword line: what follows stands outside any block.
+bool ReadsKeywordLineOnly(std::string_view block);
+
 } // namespace vxcheck

@@ -1,48 +1,31 @@
-// Builds the union vocabulary. PHREEQC 3's tables come first: they group the spellings into
-// blocks and give every option in matching order. The checker adds its keywords that PHREEQC 3
-// lacks (each a block of its own), the options it lists, the topic groups of its keyword tree and
-// its BASIC words.
+// The server's vocabulary, copied from the library's: PHREEQC 3's blocks with their spellings and
+// options, and its BASIC words. An option that PHREEQC lists with a trailing blank (SURFACE's
+// "type ") is offered without it: only its dashed, abbreviated form ever matches.
 #include "lsp/vocabulary.h"
 
 #include <vxcheck/check.h>
 #include <vxcheck/kw_tree.h>
-#include <vxcheck/phreeqc3.h>
 
 #include <algorithm>
-#include <cctype>
 
 namespace vxcheck::lsp {
 
-namespace {
-
-bool StartsWithLetter(const std::string& word) {
-    return !word.empty() && std::isalpha(static_cast<unsigned char>(word[0])) != 0;
-}
-
-} // namespace
-
 Vocabulary::Vocabulary(Cvx_Check& checker) {
-    for (const Phreeqc3Keyword& keyword : Phreeqc3Keywords()) {
-        AddSpelling(std::string(keyword.spelling), std::string(keyword.block));
-    }
-    for (BlockInfo& block : m_blocks) {
-        for (std::string_view option : Phreeqc3OptionsOf(block.name)) {
-            AddOption(block, std::string(option));
+    for (const BlockVocabulary& vocabulary : BlockVocabularies()) {
+        BlockInfo& block = m_blocks.emplace_back();
+        block.name = vocabulary.name;
+        for (std::string_view spelling : vocabulary.spellings) {
+            block.spellings.emplace_back(spelling);
+            m_keywords.push_back({std::string(spelling), &block});
+        }
+        for (std::string_view option : vocabulary.options) {
+            block.options.emplace_back(option.substr(0, option.find(' ')));
         }
     }
-    for (const CString& keyword : checker.GetKeywords()) {
-        std::string spelling = Lower(keyword.GetString());
-        AddSpelling(spelling, spelling);
-    }
-    for (const CString& keyword : checker.GetKeywords()) {
-        BlockInfo& block =
-            BlockNamed(m_keywords[m_spellingIndex.at(Lower(keyword.GetString()))].block->name);
-        for (const CString& identifier : checker.GetIdentifier(keyword)) {
-            std::string_view text = identifier.GetString();
-            if (!text.empty() && text.front() == '-') {
-                AddOption(block, Lower(text.substr(1)));
-            }
-        }
+    std::sort(m_keywords.begin(), m_keywords.end(),
+              [](const KeywordEntry& a, const KeywordEntry& b) { return a.spelling < b.spelling; });
+    for (std::size_t i = 0; i < m_keywords.size(); ++i) {
+        m_spellingIndex.emplace(m_keywords[i].spelling, i);
     }
     Cvx_KwTree tree;
     checker.BuildKeywordTree(&tree);
@@ -50,55 +33,18 @@ Vocabulary::Vocabulary(Cvx_Check& checker) {
         for (Cvx_KwTreeNode* keyword = group->m_child; keyword != nullptr;
              keyword = keyword->m_next) {
             auto it = m_spellingIndex.find(Lower(keyword->m_name.GetString()));
-            if (it != m_spellingIndex.end()) {
-                BlockNamed(m_keywords[it->second].block->name).group = group->m_name.GetString();
+            if (it == m_spellingIndex.end()) {
+                continue; // a keyword of the checker's own that PHREEQC 3 does not read
+            }
+            for (BlockInfo& block : m_blocks) {
+                if (&block == m_keywords[it->second].block) {
+                    block.group = group->m_name.GetString();
+                }
             }
         }
     }
-    std::vector<std::string> basic;
-    for (const Phreeqc3BasicWord& word : Phreeqc3BasicWords()) {
-        basic.emplace_back(word.token);
-    }
-    for (const CString& word : checker.GetBasic()) {
-        basic.emplace_back(word.GetString());
-    }
-    for (const std::string& word : basic) {
-        std::string text = Lower(word);
-        if (StartsWithLetter(text) &&
-            std::find(m_basic.begin(), m_basic.end(), text) == m_basic.end()) {
-            m_basic.push_back(text);
-        }
-    }
-    std::sort(m_basic.begin(), m_basic.end());
-    std::sort(m_keywords.begin(), m_keywords.end(),
-              [](const KeywordEntry& a, const KeywordEntry& b) { return a.spelling < b.spelling; });
-    m_spellingIndex.clear();
-    for (std::size_t i = 0; i < m_keywords.size(); ++i) {
-        m_spellingIndex.emplace(m_keywords[i].spelling, i);
-    }
-}
-
-BlockInfo& Vocabulary::BlockNamed(const std::string& name) {
-    auto [it, added] = m_blockIndex.try_emplace(name, m_blocks.size());
-    if (added) {
-        m_blocks.push_back(BlockInfo{name, {}, {}, {}});
-    }
-    return m_blocks[it->second];
-}
-
-void Vocabulary::AddSpelling(const std::string& spelling, const std::string& block) {
-    if (m_spellingIndex.count(spelling) != 0) {
-        return;
-    }
-    BlockInfo& info = BlockNamed(block);
-    info.spellings.push_back(spelling);
-    m_spellingIndex.emplace(spelling, m_keywords.size());
-    m_keywords.push_back({spelling, &info});
-}
-
-void Vocabulary::AddOption(BlockInfo& block, std::string option) {
-    if (std::find(block.options.begin(), block.options.end(), option) == block.options.end()) {
-        block.options.push_back(std::move(option));
+    for (const BasicWordInfo& word : BasicVocabulary()) {
+        m_basic.emplace_back(word.name);
     }
 }
 

@@ -1,9 +1,11 @@
-// The input vocabulary that the server offers: PHREEQC's keywords grouped into the blocks they
-// open, each block's options and the BASIC words; the union of the checker's vocabulary and
-// that of PHREEQC 3. Built once, read only afterwards.
+// The input vocabulary that the server offers and accepts: PHREEQC 3's keywords grouped into the
+// blocks they open, each block's options and the BASIC words, all from the library; the topic
+// group of each block from the checker's keyword tree. Built once, read only afterwards.
 #pragma once
 
 #include "lsp/text.h"
+
+#include <vxcheck/input/vocabulary.h>
 
 #include <cstddef>
 #include <deque>
@@ -40,16 +42,11 @@ class Vocabulary {
     const BlockInfo* FindBlock(std::string_view word) const;
     // Every keyword spelling, in sorted order.
     const std::vector<KeywordEntry>& Keywords() const { return m_keywords; }
-    // The BASIC words that begin with a letter, lower case, sorted.
+    // The BASIC words, lower case, sorted.
     const std::vector<std::string>& BasicWords() const { return m_basic; }
 
   private:
-    BlockInfo& BlockNamed(const std::string& name);
-    void AddSpelling(const std::string& spelling, const std::string& block);
-    static void AddOption(BlockInfo& block, std::string option);
-
     std::deque<BlockInfo> m_blocks; // a deque, since KeywordEntry points into it
-    std::unordered_map<std::string, std::size_t> m_blockIndex;
     std::unordered_map<std::string, std::size_t> m_spellingIndex; // into m_keywords
     std::vector<KeywordEntry> m_keywords;
     std::vector<std::string> m_basic;

@@ -1,0 +1,155 @@
+// What may stand at a point of an input: statements, words and the kinds PHREEQC takes there,
+// on PHREEQC's examples and small inputs, also where nothing is written yet.
+#include <vxcheck/input/position.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace vxcheck {
+namespace {
+
+using E = Expected;
+
+std::string ReadExample(const std::string& name) {
+    std::ifstream in(std::string(VXCHECK_DATA_DIR) + "/examples/" + name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The position at the "|" of text, the "|" taken out.
+struct Marked {
+    explicit Marked(std::string marked) : text(std::move(marked)) {
+        offset = text.find('|');
+        text.erase(offset, 1);
+        model = ReadInput(text);
+        position = PositionAt(model, text, offset);
+    }
+    std::string text;
+    std::size_t offset = 0;
+    InputModel model;
+    InputPosition position;
+};
+
+std::vector<E> ExpectedAt(const std::string& marked) {
+    return Marked(marked).position.expected;
+}
+
+TEST(InputPosition, ExampleLinesNameTheirFields) {
+    const std::string text = ReadExample("ex6.pqi");
+    ASSERT_FALSE(text.empty());
+    const InputModel model = ReadInput(text);
+    auto at = [&](const std::string& before, std::size_t into) {
+        return PositionAt(model, text, text.find(before) + into);
+    };
+    InputPosition ph = at("pH    7.0 charge", 1);
+    EXPECT_EQ(ph.blockName, "solution");
+    EXPECT_EQ(ph.word, 0u);
+    EXPECT_EQ(ph.option, "ph");
+    EXPECT_EQ(ph.expected, (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Element}));
+    EXPECT_EQ(at("pH    7.0 charge", 13).expected, (std::vector<E>{E::Charge, E::Phase}));
+    EXPECT_EQ(at("-si             Gibbsite", 18).expected, std::vector<E>{E::Phase});
+    EXPECT_EQ(at("-equilibrium    Gibbsite", 18).expected, std::vector<E>{E::Phase});
+    EXPECT_EQ(at("-activities     K+", 17).expected, std::vector<E>{E::Species});
+    InputPosition file = at("-file           ex6A-B.sel", 20);
+    EXPECT_EQ(file.expected, std::vector<E>{E::FileName});
+    EXPECT_EQ(text.substr(file.begin, file.end - file.begin), "ex6A-B.sel");
+
+    InputPosition use = at("USE solution 1", 6);
+    EXPECT_EQ(use.word, 1u);
+    EXPECT_EQ(use.expected, std::vector<E>{E::EntityKind});
+    InputPosition number = at("USE solution 1", 13);
+    EXPECT_EQ(number.expected, std::vector<E>{E::EntityNumber});
+    EXPECT_EQ(number.entity, "solution");
+
+    InputPosition phase = at("Kaolinite       0.0     0.0", 3);
+    EXPECT_EQ(phase.blockName, "equilibrium_phases");
+    EXPECT_EQ(phase.expected, (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Phase}));
+}
+
+TEST(InputPosition, NewWordsAndNewLines) {
+    Marked blank("SOLUTION 1\n  Ca 1\n|\n");
+    EXPECT_EQ(blank.position.statement, InputPosition::kNone);
+    EXPECT_EQ(blank.position.blockName, "solution");
+    EXPECT_EQ(blank.position.expected,
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Element}));
+    EXPECT_EQ(ExpectedAt("SOLUTION 1; |"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Element}));
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  -|"), std::vector<E>{E::Option});
+    EXPECT_EQ(ExpectedAt("USE solution 1\n|"), std::vector<E>{E::Keyword});
+    EXPECT_EQ(ExpectedAt("|"), std::vector<E>{E::Keyword});
+    EXPECT_TRUE(Marked("SOLUTION 1 # pH |").position.comment);
+    EXPECT_TRUE(ExpectedAt("SOLUTION 1 # pH |").empty());
+
+    Marked after("SOLUTION 1\n  Ca 1 |");
+    EXPECT_EQ(after.position.word, 2u);
+    EXPECT_EQ(after.position.begin, after.offset);
+    EXPECT_EQ(after.position.end, after.offset);
+    EXPECT_EQ(after.position.expected, (std::vector<E>{E::Units, E::ConcentrationTail, E::Phase}));
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Ca 1 mg/l |"),
+              (std::vector<E>{E::ConcentrationTail, E::Phase}));
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Alkalinity 1 mg/l as |"), std::vector<E>{E::Species});
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Na 1 gfw |"), std::vector<E>{E::Number});
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  C(4) 1 CO2(g) |"), std::vector<E>{E::Number});
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  -units |"), std::vector<E>{E::Units});
+}
+
+TEST(InputPosition, ListsRatesEntitiesAndBasic) {
+    Marked joined("SELECTED_OUTPUT\n  -totals Ca \\\n   Mg|");
+    EXPECT_EQ(joined.position.word, 2u);
+    EXPECT_EQ(joined.position.option, "totals");
+    EXPECT_EQ(joined.position.expected, std::vector<E>{E::Element});
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -kinetic_reactants Calcite\n  |"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::RateName}));
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -calculate_values |"),
+              std::vector<E>{E::CalculatedValue});
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -gases |"), std::vector<E>{E::Gas});
+    EXPECT_EQ(ExpectedAt("KINETICS 1\nCalcite\n  -m0 1\n|"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::RateName}));
+    Marked mix("MIX 1\n  |");
+    EXPECT_EQ(mix.position.expected, (std::vector<E>{E::Keyword, E::EntityNumber}));
+    EXPECT_EQ(mix.position.entity, "solution");
+    EXPECT_EQ(ExpectedAt("GAS_PHASE 1\n  -fixed_volume\n  |"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Gas}));
+    EXPECT_EQ(ExpectedAt("REACTION 1\n  |"), (std::vector<E>{E::Keyword, E::Phase, E::Species}));
+    EXPECT_EQ(ExpectedAt("INCLUDE$ |"), std::vector<E>{E::FileName});
+    EXPECT_EQ(ExpectedAt("DATABASE |"), std::vector<E>{E::FileName});
+
+    Marked rate("RATES\nCalcite\n-start\n10 rate = SI(|\n-end\n");
+    EXPECT_EQ(rate.position.option, "start");
+    EXPECT_EQ(rate.position.expected, std::vector<E>{E::Basic});
+    EXPECT_EQ(rate.position.column, 13u);
+    EXPECT_EQ(ExpectedAt("RATES\nCalcite\n-start\n10 rate = 1\n-end\n|"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::RateName}));
+    EXPECT_EQ(ExpectedAt("USER_PUNCH\n  10 PUNCH |"), std::vector<E>{E::Basic});
+}
+
+// Every point of every example: the word holds the point, and something is expected outside
+// comments.
+TEST(InputPosition, EveryPointOfTheExamples) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(VXCHECK_DATA_DIR) + "/examples")) {
+        if (entry.path().extension() != ".pqi") {
+            continue;
+        }
+        const std::string text = ReadExample(entry.path().filename().string());
+        const InputModel model = ReadInput(text);
+        for (std::size_t offset = 0; offset <= text.size(); offset += 5) {
+            const InputPosition position = PositionAt(model, text, offset);
+            ASSERT_LE(position.begin, offset) << entry.path() << " " << offset;
+            ASSERT_GE(position.end, offset) << entry.path() << " " << offset;
+            ASSERT_NE(position.comment, !position.expected.empty()) << entry.path() << offset;
+            if (position.statement != InputPosition::kNone) {
+                ASSERT_LE(position.word, model.statements[position.statement].words.size());
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace vxcheck
