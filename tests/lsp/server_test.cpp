@@ -18,6 +18,7 @@ TEST(Server, InitializeAnnouncesCapabilitiesAndExitAfterShutdownSucceeds) {
     EXPECT_EQ(capabilities["positionEncoding"], "utf-16");
     EXPECT_EQ(capabilities["textDocumentSync"]["change"], 2);
     EXPECT_EQ(capabilities["hoverProvider"], true);
+    EXPECT_EQ(capabilities["signatureHelpProvider"]["triggerCharacters"], Json({"(", ","}));
     EXPECT_EQ(capabilities["documentSymbolProvider"], true);
     EXPECT_TRUE(capabilities["completionProvider"].is_object());
     EXPECT_TRUE(session.Answer(9999)["result"].is_null());

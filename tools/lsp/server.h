@@ -70,6 +70,7 @@ class Server {
     JsonText OnCompletion(const TextDocumentPositionParams& params);
     Json OnDocumentSymbol(const DocumentSymbolParams& params);
     Json OnHover(const TextDocumentPositionParams& params);
+    Json OnSignatureHelp(const TextDocumentPositionParams& params);
     Json OnInitialize(const Json& params);
     Json OnShutdown(const Json& params);
     void OnCancelRequest(const Json& params);

@@ -102,6 +102,15 @@ Json Server::OnHover(const TextDocumentPositionParams& params) {
     return hover ? Json(*hover) : Json(nullptr);
 }
 
+Json Server::OnSignatureHelp(const TextDocumentPositionParams& params) {
+    Document& document = OpenDocument(params.textDocument.uri);
+    TextPoint point = PointOf(document, params.position);
+    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
+                           m_encoding};
+    std::optional<SignatureHelp> help = SignatureHelpAt(context, point);
+    return help ? Json(*help) : Json(nullptr);
+}
+
 Json Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
     Document& document = OpenDocument(params.textDocument.uri);
     FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};

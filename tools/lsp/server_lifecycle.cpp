@@ -36,6 +36,7 @@ Json Server::OnInitialize(const Json& params) {
              {"textDocumentSync", {{"openClose", true}, {"change", 2}}},
              {"completionProvider", {{"triggerCharacters", {"-", "\""}}}},
              {"hoverProvider", true},
+             {"signatureHelpProvider", {{"triggerCharacters", {"(", ","}}}},
              {"documentSymbolProvider", true},
          }},
         {"serverInfo", {{"name", "vxcheck"}, {"version", VXCHECK_VERSION}}},

@@ -30,6 +30,10 @@ CompletionList Completion(const FeatureContext& context, TextPoint point);
 // textDocument/hover at a point, as Markdown; nothing when the point is on no word the server
 // knows.
 std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point);
+// textDocument/signatureHelp at a point: the BASIC function whose call's arguments the point
+// stands in, with its parameters and the argument being written; nothing outside a call.
+std::optional<SignatureHelp> SignatureHelpAt(const FeatureContext& context, TextPoint point);
+
 // A hover's Markdown as plain text, for clients that show no Markdown.
 std::string PlainText(std::string_view markdown);
 
