@@ -43,8 +43,7 @@ constexpr BasicHelp kRows[] = {
     {"act", "ACT(\"species\")", "The activity of an aqueous, exchange or surface species.",
      "10 a = ACT(\"Ca+2\")"}, // 16
     {"add_heading", "ADD_HEADING(\"heading\")",
-     "Adds a column heading to the selected-output file from inside USER_PUNCH; returns the number "
-     "of headings.",
+     "Adds a column heading to the selected-output file from inside USER_PUNCH.",
      "10 n = ADD_HEADING(\"Ca_mg/L\")"}, // 17
     {"alk", "ALK", "The alkalinity of the solution, in equivalents per kilogram of water.",
      "10 PUNCH ALK * 50044"}, // 18
@@ -126,7 +125,8 @@ constexpr BasicHelp kRows[] = {
      "The b-dot (extended Debye-Hueckel) parameter of the species.",
      "10 b = DH_BDOT(\"Na+\")"}, // 48
     {"diff_c", "DIFF_C(\"species\")",
-     "The diffusion coefficient of the species (m2/s) at 25 degrees C.",
+     "The diffusion coefficient of the species (m2/s) at the temperature and viscosity of the "
+     "solution.",
      "10 d = DIFF_C(\"Cl-\")"}, // 49
     {"dim", "DIM name(size [, size ...])", "Declares an array with the given upper bounds.",
      "10 DIM c(10)"}, // 50
@@ -162,8 +162,8 @@ constexpr BasicHelp kRows[] = {
     {"equi", "EQUI(\"phase\")", "The moles of a phase of the equilibrium-phases assemblage.",
      "10 PUNCH EQUI(\"Calcite\")"}, // 60
     {"equi_delta", "EQUI_DELTA(\"phase\")",
-     "The moles of a phase of the equilibrium-phases assemblage that dissolved (positive) or "
-     "precipitated (negative) in the last step.",
+     "The change in moles of a phase of the equilibrium-phases assemblage in the last calculation "
+     "(negative when it dissolved).",
      "10 PUNCH EQUI_DELTA(\"Calcite\")"}, // 61
     {"equiv_frac", "EQUIV_FRAC(\"species\", eq, site$)",
      "The same as EQ_FRAC: the equivalent fraction of a species on its site.",
@@ -233,7 +233,7 @@ constexpr BasicHelp kRows[] = {
     {"kin", "KIN(\"reactant\")", "The moles of a kinetic reactant.",
      "10 PUNCH KIN(\"Calcite\")"}, // 91
     {"kin_delta", "KIN_DELTA(\"reactant\")",
-     "The moles of a kinetic reactant that reacted in the last step.",
+     "The moles of a kinetic reactant that reacted in the last calculation.",
      "10 PUNCH KIN_DELTA(\"Calcite\")"}, // 92
     {"kin_time", "KIN_TIME", "The length of the last kinetic time step, in seconds.",
      "10 PUNCH KIN_TIME"}, // 93
@@ -395,15 +395,14 @@ constexpr BasicHelp kRows[] = {
      "Interactive command of classic BASIC (leaves the interpreter); not for PHREEQC programs.",
      ""}, // 151
     {"rate_hermanska", "RATE_HERMANSKA(\"mineral\")",
-     "The rate of a mineral from its RATE_PARAMETERS_HERMANSKA data at the current solution, in "
-     "mol/m2/s.",
+     "The rate of a mineral computed from its RATE_PARAMETERS_HERMANSKA data for the current "
+     "solution.",
      "10 r = RATE_HERMANSKA(\"Albite\") * area"}, // 152
     {"rate_pk", "RATE_PK(\"mineral\")",
-     "The rate of a mineral from its RATE_PARAMETERS_PK data at the current solution, in mol/m2/s.",
+     "The rate of a mineral computed from its RATE_PARAMETERS_PK data for the current solution.",
      "10 r = RATE_PK(\"Albite\") * area"}, // 153
     {"rate_svd", "RATE_SVD(\"mineral\")",
-     "The rate of a mineral from its RATE_PARAMETERS_SVD data at the current solution, in "
-     "mol/m2/s.",
+     "The rate of a mineral computed from its RATE_PARAMETERS_SVD data for the current solution.",
      "10 r = RATE_SVD(\"Albite\") * area"}, // 154
     {"read", "READ name [, name ...]",
      "Reads the next values of the program's DATA statements into variables.",
@@ -431,19 +430,21 @@ constexpr BasicHelp kRows[] = {
     {"s_s", "S_S(\"component\")", "The moles of a component of a solid solution.",
      "10 PUNCH S_S(\"Calcite\")"}, // 165
     {"sa_declercq", "SA_DECLERCQ(type, sa, d, m, m0, gfw)",
-     "The specific surface area of a dissolving mineral from its initial area, grain size and the "
-     "moles left, after Declercq's model.",
-     "10 a = SA_DECLERCQ(1, 0.1, 1e-4, M, M0, 100)"}, // 166
+     "The surface area of a dissolving mineral: type 0 keeps the specific area sa; type 1 lets "
+     "cubic grains of density d shrink as the moles go from m0 to m (gfw: the mineral's gram "
+     "formula weight).",
+     "10 a = SA_DECLERCQ(1, 0.1, 2.71, M, M0, 100.09)"}, // 166
     {"save", "SAVE value",
      "In RATES, gives the moles that the kinetic reactant adds to the solution over the time step "
      "(negative when it precipitates); in CALCULATE_VALUES, the value of the function.",
      "200 SAVE moles"}, // 167
     {"sc", "SC", "The specific conductance of the solution, in microsiemens per cm.",
      "10 PUNCH SC"}, // 168
-    {"setdiff_c", "SETDIFF_C(\"species\", value)",
-     "Sets the diffusion coefficient (m2/s) of a species for multicomponent diffusion; returns the "
-     "value set.",
-     "10 d = SETDIFF_C(\"Cl-\", 2.03e-9)"},                                             // 169
+    {"setdiff_c", "SETDIFF_C(\"species\", dw, viscosity_exponent)",
+     "Sets the diffusion coefficient at 25 degrees C (m2/s) of a species and the exponent of its "
+     "viscosity correction; returns the coefficient at the temperature and viscosity of the "
+     "solution.",
+     "10 d = SETDIFF_C(\"Cl-\", 2.03e-9, 0)"},                                          // 169
     {"sgn", "SGN(x)", "The sign of x: -1, 0 or 1.", "10 s = SGN(1 - SR(\"Calcite\"))"}, // 170
     {"si", "SI(\"phase\")", "The saturation index, log10(IAP/K), of a phase in the solution.",
      "10 PUNCH SI(\"Calcite\")"},                                             // 171
@@ -504,7 +505,7 @@ constexpr BasicHelp kRows[] = {
      "fills names$, types$ and moles with each species or phase that holds it.",
      "10 t = SYS(\"Ca\", n, s$, t$, m)"}, // 193
     {"t_sc", "T_SC(\"species\")",
-     "The share of a species in the specific conductance of the solution (its transport number).",
+     "The contribution of a species to the specific conductance of the solution.",
      "10 PUNCH T_SC(\"Cl-\")"},                                          // 194
     {"tan", "TAN(x)", "The tangent of x, in radians.", "10 y = TAN(x)"}, // 195
     {"tc", "TC", "The temperature, in degrees Celsius.", "10 PUNCH TC"}, // 196
@@ -523,7 +524,8 @@ constexpr BasicHelp kRows[] = {
      "the mass of water (kg).",
      "10 PUNCH TOT(\"Ca\")"}, // 202
     {"total_time", "TOTAL_TIME",
-     "The time, in seconds, since the first simulation that had kinetics or transport.",
+     "The time, in seconds, accumulated over the kinetic and transport simulations of the run, or "
+     "since TRANSPORT's -initial_time.",
      "10 PUNCH TOTAL_TIME"}, // 203
     {"totmol", "TOTMOL(\"element\")",
      "The total moles of an element or valence state in the solution.",

@@ -556,11 +556,9 @@ constexpr OptionHelp kRows[] = {
      "logfile"}, // 233
     {"knobs", "logfile",
      "Writes a log of the calculation to phreeqc.log (true or false; default false).", ""}, // 234
-    {"knobs", "min_total",
-     "Smallest total molality of an element that is kept in the calculation (default 1e-25).",
+    {"knobs", "min_total", "Smallest total molality of an element that the calculation keeps.",
      "minimum_total"}, // 235
-    {"knobs", "minimum_total",
-     "Smallest total molality of an element that is kept in the calculation (default 1e-25).",
+    {"knobs", "minimum_total", "Smallest total molality of an element that the calculation keeps.",
      ""}, // 236
     {"knobs", "numerical_derivatives",
      "Calculates the derivatives of the equations numerically (true or false; default false).",
@@ -574,13 +572,12 @@ constexpr OptionHelp kRows[] = {
     {"knobs", "step_size",
      "Largest factor by which a molality may change in one iteration (default 100).", ""}, // 241
     {"knobs", "tolerance",
-     "Tolerance of the optimisation in inverse modelling and of mole balances (default 1e-15).",
-     ""}, // 242
+     "Tolerance below which the solver takes a number for zero (default 1e-15).", ""}, // 242
     {"knobs", "tries",
-     "Number of further tries with changed numerical settings after a failure (default 7).",
+     "Number of further tries, with changed numerical settings, after a calculation fails.",
      ""}, // 243
     {"knobs", "try",
-     "Number of further tries with changed numerical settings after a failure (default 7).",
+     "Number of further tries, with changed numerical settings, after a calculation fails.",
      "tries"}, // 244
     {"llnl_aqueous_model_parameters", "adh", "Debye-Hueckel A at each of the -temperatures.",
      "dh_a"}, // 245
@@ -836,12 +833,9 @@ constexpr OptionHelp kRows[] = {
     {"print", "user_pr", "Prints the output of USER_PRINT (true or false; default true).",
      "user_print"}, // 343
     {"print", "user_print", "Prints the output of USER_PRINT (true or false; default true).",
-     ""}, // 344
-    {"print", "warning",
-     "Largest number of warnings printed (default 100; a negative number prints all).", ""}, // 345
-    {"print", "warnings",
-     "Largest number of warnings printed (default 100; a negative number prints all).",
-     "warning"},                                                                // 346
+     ""},                                                                       // 344
+    {"print", "warning", "Largest number of warnings printed.", ""},            // 345
+    {"print", "warnings", "Largest number of warnings printed.", "warning"},    // 346
     {"rates", "end", "Ends the BASIC program of the rate named last.", ""},     // 347
     {"rates", "start", "Starts the BASIC program of the rate named last.", ""}, // 348
     {"reaction_modify", "count_steps", "Number of steps.", ""},                 // 349
@@ -1376,8 +1370,7 @@ constexpr OptionHelp kRows[] = {
      "limit and viscosity.",
      ""}, // 579
     {"surface", "donnan_factors",
-     "Factors that scale the Donnan layer's thickness with the charge: up to four values.",
-     ""}, // 580
+     "Parameters of the Donnan layer's thickness as a function of the surface charge.", ""}, // 580
     {"surface", "equil",
      "Number of the solution the surface is brought to equilibrium with when it is defined.",
      "equilibrate"}, // 581
