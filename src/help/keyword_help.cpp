@@ -107,12 +107,11 @@ constexpr KeywordHelp kRows[] = {
     {"isotopes",
      "Defines the isotopes of an element: the minor isotope, its unit and its standard ratio.",
      "element, then -isotope name unit ratio"}, // 26
-    {
-        "kinetics",
-        "Defines kinetic reactants: each names a rate of RATES and sets its moles, its formula, "
-        "its parameters and the time steps of the integration.",
-        "rate_name, then -m, -m0, -parms, -formula, -tol; -steps, -step_divide, -runge_kutta, "
-        "-cvode"}, // 27
+    {"kinetics",
+     "Defines kinetic reactants: each names a rate of RATES and sets its moles, its formula, "
+     "its parameters and the time steps of the integration.",
+     "rate_name, then -m, -m0, -parms, -formula, -tol; -steps, -step_divide, -runge_kutta, "
+     "-cvode"}, // 27
     {"kinetics_mix", "Makes a new set of kinetic reactants as a weighted mix of stored ones.",
      "number fraction"}, // 28
     {"kinetics_modify",
