@@ -1418,15 +1418,13 @@ constexpr OptionHelp kRows[] = {
     {"surface_modify", "debye_lengths", "Thickness of the Donnan layer, in Debye lengths.",
      ""}, // 595
     {"surface_modify", "diffuse_layer",
-     "Electrostatic model, by number: no electrostatics, DDL, CD-MUSIC or constant capacitance.",
-     "type"}, // 596
+     "No longer read: PHREEQC reports an error and asks for -type instead.", ""}, // 596
     {"surface_modify", "dl_type",
      "Kind of diffuse layer, by number: none, Borkovec-Westall or Donnan.", ""}, // 597
     {"surface_modify", "donnan",
-     "Kind of diffuse layer, by number: none, Borkovec-Westall or Donnan.", "dl_type"}, // 598
+     "No longer read: PHREEQC reports an error and asks for -dl_type instead.", ""}, // 598
     {"surface_modify", "edl",
-     "Electrostatic model, by number: no electrostatics, DDL, CD-MUSIC or constant capacitance.",
-     "type"}, // 599
+     "No longer read: PHREEQC reports an error and asks for -type instead.", ""}, // 599
     {"surface_modify", "n_solution",
      "Number of the solution to bring the surface to equilibrium with.", ""}, // 600
     {"surface_modify", "new_def",
@@ -1467,15 +1465,13 @@ constexpr OptionHelp kRows[] = {
     {"surface_raw", "ddl_viscosity", "Viscosity factor of the diffuse layer.", ""},           // 614
     {"surface_raw", "debye_lengths", "Thickness of the Donnan layer, in Debye lengths.", ""}, // 615
     {"surface_raw", "diffuse_layer",
-     "Electrostatic model, by number: no electrostatics, DDL, CD-MUSIC or constant capacitance.",
-     "type"}, // 616
+     "No longer read: PHREEQC reports an error and asks for -type instead.", ""}, // 616
     {"surface_raw", "dl_type",
      "Kind of diffuse layer, by number: none, Borkovec-Westall or Donnan.", ""}, // 617
-    {"surface_raw", "donnan", "Kind of diffuse layer, by number: none, Borkovec-Westall or Donnan.",
-     "dl_type"}, // 618
-    {"surface_raw", "edl",
-     "Electrostatic model, by number: no electrostatics, DDL, CD-MUSIC or constant capacitance.",
-     "type"}, // 619
+    {"surface_raw", "donnan",
+     "No longer read: PHREEQC reports an error and asks for -dl_type instead.", ""}, // 618
+    {"surface_raw", "edl", "No longer read: PHREEQC reports an error and asks for -type instead.",
+     ""}, // 619
     {"surface_raw", "n_solution",
      "Number of the solution to bring the surface to equilibrium with.", ""}, // 620
     {"surface_raw", "new_def",
