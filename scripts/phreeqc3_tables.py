@@ -99,12 +99,14 @@ def options_file(what, function, blocks, options):
     return "\n".join(out) + "\n"
 
 
-def write(name, text):
-    path = os.path.join(OUT, name)
+def write(name, text, folder=OUT):
+    path = os.path.join(folder, name)
     with open(path, "w", encoding="utf-8") as f:
         f.write(text)
     if shutil.which("clang-format"):
-        subprocess.run(["clang-format", "-i", path], check=True)
+        # A second pass settles rows whose first layout changes the breaks of the next.
+        for _ in range(2):
+            subprocess.run(["clang-format", "-i", path], check=True)
 
 
 def main():

@@ -25,6 +25,7 @@
 #include <vxcheck/input/diagnostic.h>
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/fields.h>
+#include <vxcheck/input/help.h>
 #include <vxcheck/input/lint.h>
 #include <vxcheck/input/vocabulary.h>
 #include <vxcheck/input/basic_position.h>

@@ -5,6 +5,8 @@
 
 #include "names/name_table_impl.h"
 
+#include <algorithm>
+
 namespace vxcheck {
 
 namespace {
@@ -35,6 +37,15 @@ std::string PhaseFormula(std::string_view term) {
     return formula;
 }
 
+// The options whose lines give a reaction's log K and its change with temperature.
+constexpr std::string_view kConstantOptions[] = {
+    "log_k", "logk", "delta_h", "deltah", "analytical_expression", "a_e", "ae"};
+
+bool IsConstantOption(std::string_view option) {
+    return std::find(std::begin(kConstantOptions), std::end(kConstantOptions), option) !=
+           std::end(kConstantOptions);
+}
+
 void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, NameKind kind) {
     if (statement.words.empty()) {
         return;
@@ -50,7 +61,9 @@ void CollectMaster(names::NameIndexes& names, const BlockStatement& statement, N
     }
 }
 
-void CollectSpecies(names::NameIndexes& names, const BlockStatement& statement, NameKind kind) {
+// Adds the species an equation defines; its positions go to defined.
+void CollectSpecies(names::NameIndexes& names, const BlockStatement& statement, NameKind kind,
+                    std::vector<std::size_t>& defined) {
     std::string equation = Joined(statement.words);
     std::string species = DefinedSpecies(equation);
     if (species.empty()) {
@@ -58,9 +71,19 @@ void CollectSpecies(names::NameIndexes& names, const BlockStatement& statement, 
     }
     // PHREEQC also keeps each exchange species as a phase, which EQUILIBRIUM_PHASES may name.
     if (kind == NameKind::ExchangeSpecies) {
-        names.Add({species, NameKind::Phase, statement.origin, species, equation});
+        defined.push_back(
+            names.Add({species, NameKind::Phase, statement.origin, species, equation, {}}));
     }
-    names.Add({std::move(species), kind, statement.origin, "", std::move(equation)});
+    defined.push_back(
+        names.Add({std::move(species), kind, statement.origin, "", std::move(equation), {}}));
+}
+
+// A log K line belongs to the definition before it: to each entry that definition made.
+void AddConstants(names::NameIndexes& names, const std::vector<std::size_t>& defined,
+                  const BlockStatement& statement) {
+    for (const std::size_t position : defined) {
+        names.entries[position].constants.push_back(Joined(statement.words));
+    }
 }
 
 } // namespace
@@ -69,6 +92,7 @@ void NameTable::BeginBlock(std::string_view block) {
     m_impl->block = block;
     m_impl->phase_awaiting_equation.reset();
     m_impl->in_rate_program = false;
+    m_impl->defined.clear();
 }
 
 void NameTable::Collect(const BlockStatement& statement) {
@@ -84,9 +108,12 @@ void NameTable::Collect(const BlockStatement& statement) {
             const std::optional<Reaction> reaction = ParseReaction(phase.reaction);
             if (reaction) {
                 phase.formula = PhaseFormula(reaction->left.front().species);
-                names.Add(std::move(phase));
+                state.defined = {names.Add(std::move(phase))};
             }
+        } else if (IsConstantOption(statement.option)) {
+            AddConstants(names, state.defined, statement);
         } else if (statement.option.empty() && !statement.words.empty()) {
+            state.defined.clear();
             state.phase_awaiting_equation = NameEntry{std::string(statement.words[0]),
                                                       NameKind::Phase, statement.origin, "", ""};
         }
@@ -104,8 +131,12 @@ void NameTable::Collect(const BlockStatement& statement) {
         }
         return;
     }
+    if (IsConstantOption(statement.option)) {
+        AddConstants(names, state.defined, statement);
+        return;
+    }
     if (!statement.option.empty()) {
-        return; // -log_k, -gamma, -no_check ...: they define nothing
+        return; // -gamma, -no_check ...: they define nothing the table keeps
     }
     if (block == "solution_master_species") {
         CollectMaster(names, statement, NameKind::Element);
@@ -113,12 +144,15 @@ void NameTable::Collect(const BlockStatement& statement) {
         CollectMaster(names, statement, NameKind::ExchangeMaster);
     } else if (block == "surface_master_species") {
         CollectMaster(names, statement, NameKind::SurfaceMaster);
-    } else if (block == "solution_species") {
-        CollectSpecies(names, statement, NameKind::AqueousSpecies);
-    } else if (block == "exchange_species") {
-        CollectSpecies(names, statement, NameKind::ExchangeSpecies);
-    } else if (block == "surface_species") {
-        CollectSpecies(names, statement, NameKind::SurfaceSpecies);
+    } else {
+        const auto kind = block == "solution_species"   ? NameKind::AqueousSpecies
+                          : block == "exchange_species" ? NameKind::ExchangeSpecies
+                          : block == "surface_species"  ? NameKind::SurfaceSpecies
+                                                        : NameKind::Element;
+        if (kind != NameKind::Element) {
+            state.defined.clear();
+            CollectSpecies(names, statement, kind, state.defined);
+        }
     }
 }
 

@@ -64,14 +64,14 @@ bool FoldedEqual::operator()(std::string_view a, std::string_view b) const noexc
                                               [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-void NameIndexes::Add(NameEntry entry) {
+std::size_t NameIndexes::Add(NameEntry entry) {
     KindNames& names = kinds.at(static_cast<std::size_t>(entry.kind));
     const bool fold = IgnoresCase(entry.kind);
     std::size_t* known =
         fold ? Position(names.folded, entry.name) : Position(names.exact, entry.name);
     if (known != nullptr) {
         entries[*known] = std::move(entry);
-        return;
+        return *known;
     }
     const std::size_t position = entries.size();
     names.order.push_back(position);
@@ -81,6 +81,7 @@ void NameIndexes::Add(NameEntry entry) {
         names.exact.emplace(entry.name, position);
     }
     entries.push_back(std::move(entry));
+    return position;
 }
 
 const NameEntry* NameIndexes::Find(NameKind kind, std::string_view name) const {

@@ -55,7 +55,8 @@ struct NameIndexes {
     std::vector<NameEntry> entries;
     std::array<KindNames, kNameKinds> kinds;
 
-    void Add(NameEntry entry);
+    // Adds or replaces entry; returns its position in entries.
+    std::size_t Add(NameEntry entry);
     const NameEntry* Find(NameKind kind, std::string_view name) const;
 };
 

@@ -45,6 +45,27 @@ std::vector<const NameEntry*> NameTable::All(NameKind kind) const {
     return all;
 }
 
+std::vector<const NameEntry*> NameTable::FindAny(std::string_view name) const {
+    std::vector<const NameEntry*> found;
+    for (std::size_t kind = 0; kind < kNameKinds; ++kind) {
+        if (const NameEntry* entry = Find(static_cast<NameKind>(kind), name)) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+std::vector<const NameEntry*> NameTable::ValenceStates(std::string_view element) const {
+    const std::string prefix = names::Folded(element) + "(";
+    std::vector<const NameEntry*> states;
+    for (const NameEntry* state : All(NameKind::ValenceState)) {
+        if (names::Folded(state->name).starts_with(prefix)) {
+            states.push_back(state);
+        }
+    }
+    return states;
+}
+
 bool NameTable::Empty() const {
     return m_impl->names.entries.empty();
 }

@@ -14,6 +14,8 @@ struct NameTable::Impl {
     std::string block;
     std::optional<NameEntry> phase_awaiting_equation; // a PHASES name line was read
     bool in_rate_program = false;                     // between -start and -end in RATES
+    // The entries that the block's last definition made, which its -log_k lines complete.
+    std::vector<std::size_t> defined;
 };
 
 } // namespace vxcheck

@@ -95,7 +95,8 @@ local function run()
   check(find_item(totals, "Ca") ~= nil and find_item(totals, "Ca+2") == nil,
     "master species after -totals")
   local element = hover_text(request(ex11, "textDocument/hover", 6, 9))
-  check(element:find("composition name", 1, true), "hover on Ca in SOLUTION: " .. element)
+  check(element:find("**Ca**: element", 1, true) and element:find("Master species: Ca+2", 1, true),
+    "hover on Ca in SOLUTION: " .. element)
   local outline = request(ex11, "textDocument/documentSymbol")
   check(outline and #outline == 5 and outline[1].children[3].name == "SOLUTION 1-40 Initial solution for column",
     "outline of ex11: " .. vim.inspect(outline and outline[1]))

@@ -19,6 +19,7 @@ TEST(Server, InitializeAnnouncesCapabilitiesAndExitAfterShutdownSucceeds) {
     EXPECT_EQ(capabilities["positionEncoding"], "utf-16");
     EXPECT_EQ(capabilities["textDocumentSync"]["change"], 2);
     EXPECT_EQ(capabilities["hoverProvider"], true);
+    EXPECT_EQ(capabilities["signatureHelpProvider"]["triggerCharacters"], Json({"(", ","}));
     EXPECT_EQ(capabilities["documentSymbolProvider"], true);
     EXPECT_TRUE(capabilities["completionProvider"].is_object());
     EXPECT_TRUE(session.Answer(9999)["result"].is_null());
@@ -201,6 +202,23 @@ TEST(Server, BlockTemplatesOnlyForAClientThatTakesSnippets) {
         EXPECT_EQ(std::find(labels.begin(), labels.end(), "SOLUTION block") != labels.end(),
                   offered)
             << params.dump();
+    }
+}
+
+TEST(Server, HoverIsMarkdownUnlessTheClientShowsOnlyPlainText) {
+    const Json plain = {
+        {"capabilities", {{"textDocument", {{"hover", {{"contentFormat", {"plaintext"}}}}}}}}};
+    for (const Json& params : {Json::object(), plain}) {
+        Session session;
+        session.Initialize(params)
+            .Open(kUri, "SOLUTION 1\n")
+            .At(1, "textDocument/hover", kUri, 0, 2)
+            .Finish();
+        EXPECT_EQ(session.Run(), 0);
+        const Json contents = session.Answer(1)["result"]["contents"];
+        const bool markdown = params.empty();
+        EXPECT_EQ(contents["kind"], markdown ? "markdown" : "plaintext");
+        EXPECT_EQ(contents["value"].get<std::string>().starts_with("**SOLUTION**"), markdown);
     }
 }
 

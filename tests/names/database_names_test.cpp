@@ -32,8 +32,21 @@ TEST(DatabaseNames, PhreeqcDatHoldsItsNames) {
     EXPECT_NE(table.Find(NameKind::ExchangeSpecies, "CaX2"), nullptr);
     EXPECT_NE(table.Find(NameKind::SurfaceMaster, "Hfo_s"), nullptr);
     EXPECT_NE(table.Find(NameKind::SurfaceSpecies, "Hfo_wOH2+"), nullptr);
+    EXPECT_EQ(table.Find(NameKind::Phase, "Calcite")->constants,
+              (std::vector<std::string>{"-log_k -8.45", "-delta_h -3.15 kcal",
+                                        "-analytic -67.87 -5.1813e-2 0 30.25746"}));
     EXPECT_EQ(table.Suggest(NameKind::Phase, "Calcitte"), "Calcite");
     EXPECT_EQ(table.Suggest(NameKind::Phase, "Gipsum"), "Gypsum");
+}
+
+TEST(DatabaseNames, LlnlDatKeepsAnalyticalExpressions) {
+    const vxcheck::NameTable table = DatabaseTable("llnl.dat");
+    const vxcheck::NameEntry* calcite = table.Find(NameKind::Phase, "Calcite");
+    ASSERT_NE(calcite, nullptr);
+    ASSERT_EQ(calcite->constants.size(), 3U);
+    EXPECT_EQ(calcite->constants[0], "log_k 1.8487");
+    EXPECT_EQ(calcite->constants[1], "-delta_H -25.7149 kJ/mol");
+    EXPECT_TRUE(calcite->constants[2].starts_with("-analytic -1.4978e+2")) << calcite->constants[2];
 }
 
 TEST(DatabaseNames, EveryDatabasePhaseHasAFormulaThatReads) {

@@ -91,6 +91,31 @@ TEST(NameTable, CollectsWhatEachDefiningBlockDefines) {
     EXPECT_EQ(table.Find(NameKind::AqueousSpecies, "CaOH+")->reaction, "Ca+2 + H2O = CaOH+ + H+");
 }
 
+TEST(NameTable, KeepsTheLogKLinesOfEachDefinition) {
+    vxcheck::NameTable table;
+    Feed(table, kInput);
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(table.Find(NameKind::Phase, "Calcite")->constants,
+              (Lines{"log_k -8.48", "delta_h -2.297 kcal"}));
+    EXPECT_EQ(table.Find(NameKind::Phase, "CO2(g)")->constants, (Lines{"log_k -1.47"}));
+    EXPECT_EQ(table.Find(NameKind::AqueousSpecies, "Fe+3")->constants, (Lines{"-log_k -13.02"}));
+    // -gamma is no log K line; a species without log K lines keeps none of its neighbours'.
+    EXPECT_EQ(table.Find(NameKind::AqueousSpecies, "CaOH+")->constants, (Lines{"-log_k -12.78"}));
+    EXPECT_TRUE(table.Find(NameKind::ExchangeSpecies, "NaX")->constants.empty());
+    EXPECT_TRUE(table.Find(NameKind::Element, "Fe")->constants.empty());
+
+    std::vector<std::string> states;
+    for (const vxcheck::NameEntry* state : table.ValenceStates("FE")) {
+        states.push_back(state->name);
+    }
+    EXPECT_EQ(states, (Lines{"Fe(2)", "Fe(3)"}));
+    EXPECT_TRUE(table.ValenceStates("Ca").empty());
+    const std::vector<const vxcheck::NameEntry*> calcite = table.FindAny("calcite");
+    ASSERT_EQ(calcite.size(), 2U);
+    EXPECT_EQ(calcite[0]->kind, NameKind::Phase);
+    EXPECT_EQ(calcite[1]->kind, NameKind::Rate);
+}
+
 TEST(NameTable, FindIgnoresCaseOnlyWherePhreeqcDoes) {
     vxcheck::NameTable table;
     Feed(table, kInput);

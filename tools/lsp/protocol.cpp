@@ -176,9 +176,26 @@ JsonText ToJsonText(const CompletionList& list) {
     return {std::move(out)};
 }
 
+void to_json(Json& json, const SignatureHelp& help) {
+    json = Json{{"signatures", Json::array()},
+                {"activeSignature", help.activeSignature},
+                {"activeParameter", help.activeParameter}};
+    for (const SignatureInformation& signature : help.signatures) {
+        Json parameters = Json::array();
+        for (const auto& [begin, end] : signature.parameters) {
+            parameters.push_back({{"label", {begin, end}}});
+        }
+        json["signatures"].push_back(
+            {{"label", signature.label},
+             {"documentation", {{"kind", "markdown"}, {"value", signature.documentation}}},
+             {"parameters", parameters}});
+    }
+}
+
 void to_json(Json& json, const Hover& hover) {
-    json = Json{{"contents", {{"kind", "markdown"}, {"value", hover.markdown}}},
-                {"range", hover.range}};
+    json = Json{
+        {"contents", {{"kind", hover.plain ? "plaintext" : "markdown"}, {"value", hover.markdown}}},
+        {"range", hover.range}};
 }
 
 void to_json(Json& json, const DocumentSymbol& symbol) {

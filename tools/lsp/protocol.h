@@ -153,8 +153,23 @@ JsonText ToJsonText(const CompletionList& list);
 struct Hover {
     std::string markdown;
     Range range;
+    bool plain = false; // markdown holds plain text
 };
 void to_json(Json& json, const Hover& hover);
+
+// One signature of textDocument/signatureHelp: its label, its documentation (Markdown) and its
+// parameters as byte ranges of the label.
+struct SignatureInformation {
+    std::string label;
+    std::string documentation;
+    std::vector<std::pair<std::size_t, std::size_t>> parameters;
+};
+struct SignatureHelp {
+    std::vector<SignatureInformation> signatures;
+    int activeSignature = 0;
+    int activeParameter = 0; // may lie past the parameters: then none is marked
+};
+void to_json(Json& json, const SignatureHelp& help);
 
 // The values of SymbolKind that the server uses.
 enum class SymbolKind { Namespace = 3, Struct = 23 };

@@ -73,6 +73,7 @@ Server::Server(std::istream& in, std::ostream& out, ServerConfig config)
         {"textDocument/didOpen", Notification(&Server::OnDidOpen)},
         {"textDocument/documentSymbol", Request(&Server::OnDocumentSymbol)},
         {"textDocument/hover", Request(&Server::OnHover)},
+        {"textDocument/signatureHelp", Request(&Server::OnSignatureHelp)},
         {"workspace/didChangeConfiguration", Notification(&Server::OnDidChangeConfiguration)},
     };
 }

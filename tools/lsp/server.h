@@ -70,6 +70,7 @@ class Server {
     JsonText OnCompletion(const TextDocumentPositionParams& params);
     Json OnDocumentSymbol(const DocumentSymbolParams& params);
     Json OnHover(const TextDocumentPositionParams& params);
+    Json OnSignatureHelp(const TextDocumentPositionParams& params);
     Json OnInitialize(const Json& params);
     Json OnShutdown(const Json& params);
     void OnCancelRequest(const Json& params);
@@ -96,6 +97,7 @@ class Server {
     Settings m_settings;
     PositionEncoding m_encoding = PositionEncoding::Utf16;
     bool m_snippets = false; // the client takes completion items in the snippet format
+    bool m_plainHover = false; // the client shows no Markdown in hovers
     State m_state = State::Starting;
     bool m_exit = false;
     std::deque<Incoming> m_queue;

@@ -95,7 +95,20 @@ Json Server::OnHover(const TextDocumentPositionParams& params) {
     FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
                            m_encoding};
     std::optional<Hover> hover = HoverAt(context, point);
+    if (hover && m_plainHover) {
+        hover->markdown = PlainText(hover->markdown);
+        hover->plain = true;
+    }
     return hover ? Json(*hover) : Json(nullptr);
+}
+
+Json Server::OnSignatureHelp(const TextDocumentPositionParams& params) {
+    Document& document = OpenDocument(params.textDocument.uri);
+    TextPoint point = PointOf(document, params.position);
+    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
+                           m_encoding};
+    std::optional<SignatureHelp> help = SignatureHelpAt(context, point);
+    return help ? Json(*help) : Json(nullptr);
 }
 
 Json Server::OnDocumentSymbol(const DocumentSymbolParams& params) {

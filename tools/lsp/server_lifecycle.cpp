@@ -20,6 +20,10 @@ Json Server::OnInitialize(const Json& params) {
         Json::json_pointer("/capabilities/textDocument/completion/completionItem/snippetSupport"),
         Json(false));
     m_snippets = snippets.is_boolean() && snippets.get<bool>();
+    Json formats = params.value(
+        Json::json_pointer("/capabilities/textDocument/hover/contentFormat"), Json::array());
+    m_plainHover = formats.is_array() && !formats.empty() &&
+                   std::find(formats.begin(), formats.end(), "markdown") == formats.end();
     if (auto root = params.find("rootUri"); root != params.end() && root->is_string()) {
         m_settings.rootFolder = FilePath(root->get<std::string>()).value_or("");
     } else if (auto path = params.find("rootPath"); path != params.end() && path->is_string()) {
@@ -36,6 +40,7 @@ Json Server::OnInitialize(const Json& params) {
              {"textDocumentSync", {{"openClose", true}, {"change", 2}}},
              {"completionProvider", {{"triggerCharacters", {"-", "\""}}}},
              {"hoverProvider", true},
+             {"signatureHelpProvider", {{"triggerCharacters", {"(", ","}}}},
              {"documentSymbolProvider", true},
          }},
         {"serverInfo", {{"name", "vxcheck"}, {"version", VXCHECK_VERSION}}},

@@ -42,6 +42,9 @@ struct NameEntry {
     std::string formula;  // a phase's formula; an element's, valence state's, exchange or
                           // surface master's master species; a master species' element
     std::string reaction; // the defining reaction, its words joined by one blank, when there is one
+    // The lines that give the reaction's log K and its change with temperature (log_k, delta_h,
+    // analytical_expression and their other spellings), as written, words joined by one blank.
+    std::vector<std::string> constants{};
 };
 
 // A statement of a block, as the input reader classified it, handed to NameTable::Collect.
@@ -77,6 +80,10 @@ class VXCHECK_API NameTable {
     const NameEntry* Find(NameKind kind, std::string_view name) const;
     // Every name of a kind, in definition order.
     std::vector<const NameEntry*> All(NameKind kind) const;
+    // The entries of every kind that name has, in the order of NameKind.
+    std::vector<const NameEntry*> FindAny(std::string_view name) const;
+    // The valence states of an element ("Fe(2)" and "Fe(3)" of "Fe"), in definition order.
+    std::vector<const NameEntry*> ValenceStates(std::string_view element) const;
     // The closest name of a kind to a misspelt one, when one is clearly meant; else nullopt.
     std::optional<std::string> Suggest(NameKind kind, std::string_view name) const;
     // Whether anything was defined at all (false for a table of a database that was not read).
@@ -90,5 +97,9 @@ class VXCHECK_API NameTable {
 // The names that a database file defines, read from its bytes as stored (CR LF, byte 26 and
 // INCLUDE$ lines as PHREEQC takes them; INCLUDE$ files are looked up beside file).
 VXCHECK_API NameTable ReadDatabaseNames(std::string_view bytes, const std::string& file);
+
+struct InputModel;
+// The names that an input's own blocks define (file "" in their origins), in reading order.
+VXCHECK_API NameTable InputNames(const InputModel& model);
 
 } // namespace vxcheck

@@ -27,8 +27,15 @@ struct FeatureContext {
 // textDocument/completion at a point; block templates too when the client takes snippets.
 CompletionList Completion(const FeatureContext& context, TextPoint point, bool snippets = false);
 
-// textDocument/hover at a point; nothing when the point is on no word the server knows.
+// textDocument/hover at a point, as Markdown; nothing when the point is on no word the server
+// knows.
 std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point);
+// textDocument/signatureHelp at a point: the BASIC function whose call's arguments the point
+// stands in, with its parameters and the argument being written; nothing outside a call.
+std::optional<SignatureHelp> SignatureHelpAt(const FeatureContext& context, TextPoint point);
+
+// A hover's Markdown as plain text, for clients that show no Markdown.
+std::string PlainText(std::string_view markdown);
 
 // textDocument/documentSymbol: the blocks, inside their simulations where END closes one.
 std::vector<DocumentSymbol> DocumentSymbols(const FeatureContext& context);

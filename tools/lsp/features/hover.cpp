@@ -1,7 +1,13 @@
-// textDocument/hover: a keyword's block, synonyms and group; an option's block; a database
-// name's lists, database and, for a phase, formula.
+// textDocument/hover: what the word at a point means. Keywords, options and BASIC words are told
+// by the library's help texts; names by their definitions in the input or its database; an
+// entity number by the block it numbers; SOLUTION's "charge" by what it balances.
 #include "lsp/features/analysis.h"
 #include "lsp/features/features.h"
+#include "lsp/features/hover_names.h"
+#include "lsp/text.h"
+
+#include <vxcheck/input/fields.h>
+#include <vxcheck/input/help.h>
 
 #include <algorithm>
 
@@ -13,8 +19,34 @@ constexpr const char* kListNames[DatabaseNames::kLists] = {
     "gas", "exchange master species", "surface master species",
 };
 
+// The statement at a point and the index of its word there, when the point is on a word.
+struct Spot {
+    std::size_t statement = Outline::kNone;
+    std::size_t word = 0;
+};
+
+Spot SpotAt(const Outline& outline, std::size_t offset) {
+    Spot spot{outline.StatementAt(offset), 0};
+    if (spot.statement == Outline::kNone) {
+        return spot;
+    }
+    const InputStatement& statement = outline.Model().statements[spot.statement];
+    for (std::size_t word = 0; word < statement.words.size(); ++word) {
+        const std::size_t begin = statement.OffsetOf(statement.words[word].begin);
+        if (begin <= offset && offset <= statement.OffsetOf(statement.words[word].end)) {
+            spot.word = word;
+            return spot;
+        }
+    }
+    spot.statement = Outline::kNone;
+    return spot;
+}
+
 std::string KeywordText(const BlockInfo& block, std::string_view written) {
     std::string text = "**" + Upper(written) + "**: keyword of the block " + Upper(block.name);
+    if (const KeywordHelp* help = FindKeywordHelp(block.name)) {
+        text += "\n\n" + std::string(help->summary) + "\n\nForm: `" + std::string(help->form) + "`";
+    }
     std::string synonyms;
     for (const std::string& spelling : block.spellings) {
         if (spelling != Lower(written)) {
@@ -30,31 +62,118 @@ std::string KeywordText(const BlockInfo& block, std::string_view written) {
     return text;
 }
 
-std::string OptionText(const BlockInfo& block, std::string_view option) {
-    return "**-" + std::string(option) + "**: option of " + Upper(block.name);
+// An option of the block itself, or of a sub-reader of a RAW or MODIFY block (-component ...),
+// whose options have no text of their own.
+std::string OptionText(const BlockInfo& block, std::string_view reader, std::string_view option,
+                       std::string_view written) {
+    const bool own = reader.empty() || reader == block.name || reader.ends_with("_raw");
+    std::string lines(reader);
+    std::replace(lines.begin(), lines.end(), '_', ' ');
+    std::string text = "**-" + std::string(option) + "**: option of " +
+                       (own ? "" : "the " + lines + " lines of ") + Upper(block.name);
+    if (const OptionHelp* help = own ? FindOptionHelp(block.name, option) : nullptr) {
+        text += "\n\n" + std::string(help->text);
+        if (!help->sameAs.empty()) {
+            text += "\n\nAnother name of -" + std::string(help->sameAs) + ".";
+        }
+    }
+    std::string typed = Lower(written);
+    typed.erase(0, typed.starts_with('-') ? 1 : 0);
+    if (typed != option) {
+        text += "\n\n`" + std::string(written) + "` selects -" + std::string(option) +
+                ", the first option of the block that begins with it.";
+    }
+    return text;
 }
 
-std::string NameText(const DatabaseNames& database, const std::string& name, unsigned lists) {
-    bool phase = (lists & (1u << static_cast<unsigned>(NameList::Phases))) != 0;
-    bool gas = (lists & (1u << static_cast<unsigned>(NameList::Gases))) != 0;
+std::string BasicText(const BasicHelp& help) {
+    std::string text = "`" + std::string(help.form) + "`\n\n" + std::string(help.text);
+    if (!help.example.empty()) {
+        text += "\n\nExample: `" + std::string(help.example) + "`";
+    }
+    return text;
+}
+
+// A name that only the server's lists know (a database read without a name table).
+std::string ListText(const DatabaseNames& database, const std::string& name, unsigned lists) {
     std::string kinds;
     for (std::size_t list = 1; list < DatabaseNames::kLists; ++list) {
-        bool shown = (lists & (1u << list)) != 0 &&
-                     !(list == static_cast<std::size_t>(NameList::Gases) && phase);
-        if (shown) {
+        if ((lists & (1u << list)) != 0) {
             kinds += (kinds.empty() ? "" : ", ") + std::string(kListNames[list]);
         }
     }
-    if (phase) {
-        kinds.replace(kinds.find("phase"), 5, gas ? "phase (gas)" : "phase (mineral)");
-    }
     std::string text = "**" + name + "**: " + kinds;
-    std::string_view formula = database.FormulaOf(name);
-    if (phase && !formula.empty()) {
+    if (std::string_view formula = database.FormulaOf(name); !formula.empty()) {
         text += "\n\nFormula: " + std::string(formula);
     }
-    std::string file = std::filesystem::path(database.path).filename().string();
-    return text + "\n\nDatabase: " + file + " (" + database.path + ")";
+    return text + "\n\nDatabase: " + database.path;
+}
+
+// What SOLUTION's "charge" does after pH, pe or a concentration.
+std::string ChargeText(const InputStatement& statement) {
+    const std::string what = statement.kind == StatementKind::Option
+                                 ? (statement.option == "ph" ? "pH" : "pe")
+                                 : "the concentration of " + std::string(statement.Word(0));
+    return "**charge**: " + what +
+           " is adjusted until the solution's cations and anions balance (charge balance).";
+}
+
+std::string NumberText(const BlockInfo& block, std::string_view written) {
+    std::string entity = block.name;
+    std::replace(entity.begin(), entity.end(), '_', ' ');
+    const bool range = written.find('-') != std::string_view::npos;
+    return "**" + std::string(written) +
+           "**: " + (range ? "the numbers of the " : "the number of the ") + entity +
+           (range ? " entities" : "") +
+           " this block defines; USE, SAVE, COPY, MIX and the transport refer to them by number.";
+}
+
+std::optional<std::string> HoverText(const FeatureContext& context, const Cursor& cursor,
+                                     std::string_view word, std::size_t offset) {
+    const BlockSpan* block = cursor.block;
+    const Spot spot = SpotAt(context.outline, offset);
+    const InputModel& model = context.outline.Model();
+    const InputStatement* statement =
+        spot.statement != Outline::kNone ? &model.statements[spot.statement] : nullptr;
+    if (block != nullptr && spot.statement == block->statement) {
+        if (spot.word == 0) {
+            return KeywordText(*block->info, word);
+        }
+        const std::vector<FieldKind> fields = ClassifyFields(model, spot.statement);
+        if (fields[spot.word] == FieldKind::EntityNumber) {
+            return NumberText(*block->info, word);
+        }
+        return std::nullopt;
+    }
+    if (block != nullptr && !cursor.selects.empty() && statement != nullptr && spot.word == 0) {
+        return OptionText(*block->info, statement->reader, cursor.selects, word);
+    }
+    if (cursor.place == Place::Option) {
+        return std::nullopt;
+    }
+    if (cursor.place == Place::Basic || (cursor.place == Place::Keyword && cursor.basic)) {
+        const BasicHelp* help = FindBasicHelp(word);
+        return help != nullptr ? std::optional(BasicText(*help)) : std::nullopt;
+    }
+    if (block != nullptr && statement != nullptr && spot.word > 0 && Lower(word) == "charge" &&
+        (block->info->name == "solution" || block->info->name == "solution_spread")) {
+        return ChargeText(*statement);
+    }
+    const NameTable input = InputNames(model);
+    std::vector<const NameTable*> tables{&input};
+    if (context.database != nullptr) {
+        tables.push_back(&context.database->table);
+    }
+    std::string text = NameHover(tables, context.database, word);
+    if (!text.empty()) {
+        return text;
+    }
+    std::string name;
+    const unsigned lists = context.database != nullptr ? context.database->ListsOf(word, &name) : 0;
+    if (lists != 0) {
+        return ListText(*context.database, name, lists);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -63,38 +182,31 @@ std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point) {
     Cursor cursor = Analyze(context.document, context.outline, point);
     std::string_view line = context.document.Line(point.line);
     std::string_view word = line.substr(cursor.word.begin, cursor.word.end - cursor.word.begin);
-    if (word.empty() || cursor.place == Place::Comment || cursor.place == Place::Argument) {
+    if (word.empty() || cursor.place == Place::Comment) {
+        return std::nullopt;
+    }
+    const std::size_t offset = context.document.OffsetOf({point.line, cursor.word.begin});
+    std::optional<std::string> text = HoverText(context, cursor, word, offset);
+    if (!text) {
         return std::nullopt;
     }
     Range range = context.document.ToRange({point.line, cursor.word.begin},
                                            {point.line, cursor.word.end}, context.encoding);
-    const BlockSpan* block = cursor.block;
-    if (block != nullptr && block->line == point.line &&
-        block->keyword.begin == cursor.word.begin) {
-        return Hover{KeywordText(*block->info, word), range};
-    }
-    if (block != nullptr && !cursor.selects.empty()) {
-        return Hover{OptionText(*block->info, cursor.selects), range};
-    }
-    if (cursor.place == Place::Option) {
-        return std::nullopt;
-    }
-    if (cursor.place == Place::Basic || (cursor.place == Place::Keyword && cursor.basic)) {
-        const std::vector<std::string>& basic = context.vocabulary.BasicWords();
-        if (std::binary_search(basic.begin(), basic.end(), Lower(word))) {
-            return Hover{"**" + Upper(word) + "**: BASIC word", range};
+    return Hover{std::move(*text), range};
+}
+
+std::string PlainText(std::string_view markdown) {
+    std::string plain;
+    for (std::size_t at = 0; at < markdown.size(); ++at) {
+        if (markdown.substr(at, 3) == "```") {
+            at += markdown.substr(at + 3, 1) == "\n" ? 3 : 2;
+        } else if (markdown.substr(at, 2) == "**") {
+            ++at;
+        } else if (markdown[at] != '`') {
+            plain += markdown[at];
         }
-        return std::nullopt;
     }
-    if (context.database == nullptr) {
-        return std::nullopt;
-    }
-    std::string name;
-    unsigned lists = context.database->ListsOf(word, &name);
-    if (lists == 0) {
-        return std::nullopt;
-    }
-    return Hover{NameText(*context.database, name, lists), range};
+    return plain;
 }
 
 } // namespace vxcheck::lsp
