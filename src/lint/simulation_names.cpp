@@ -2,16 +2,6 @@
 #include "lint/simulation_names.h"
 
 namespace vxcheck {
-namespace {
-
-bool DefinesNames(std::string_view block) {
-    return block == "solution_master_species" || block == "solution_species" || block == "phases" ||
-           block == "exchange_master_species" || block == "exchange_species" ||
-           block == "surface_master_species" || block == "surface_species" || block == "rates";
-}
-
-} // namespace
-
 const NameTable& SimulationNames::Through(int simulation) {
     while (m_nextBlock < m_model.blocks.size() &&
            m_model.blocks[m_nextBlock].simulation <= simulation) {
