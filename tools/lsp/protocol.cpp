@@ -2,6 +2,8 @@
 // than trust the JSON library's conversions, which would take true for 1 or 2.5 for 2.
 #include "lsp/protocol.h"
 
+#include "lsp/positions.h"
+
 #include <limits>
 
 namespace vxcheck::lsp {
@@ -145,12 +147,33 @@ void AppendString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+// Makes every string of a tree valid UTF-8; outgoing trees are the server's own and shallow.
+void ToUtf8Strings(Json& value) {
+    if (value.is_string()) {
+        value = ToUtf8(value.get_ref<const std::string&>());
+    } else if (value.is_structured()) {
+        for (Json& child : value) {
+            ToUtf8Strings(child);
+        }
+    }
+}
+
 void AppendPosition(std::string& out, const Position& position) {
     out += "{\"line\":" + std::to_string(position.line) +
            ",\"character\":" + std::to_string(position.character) + "}";
 }
 
 } // namespace
+
+std::string JsonToText(const Json& value) {
+    try {
+        return value.dump();
+    } catch (const Json::type_error&) { // a string that is not UTF-8: rare, so handled apart
+        Json copy = value;
+        ToUtf8Strings(copy);
+        return copy.dump();
+    }
+}
 
 JsonText ToJsonText(const CompletionList& list) {
     std::string out = list.isIncomplete ? "{\"isIncomplete\":true,\"items\":["

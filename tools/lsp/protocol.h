@@ -135,6 +135,11 @@ struct CompletionList {
     std::vector<CompletionItem> items;
 };
 
+// The JSON text of a value. Bytes of its strings that are not UTF-8 are read as Latin-1, as
+// ToUtf8 reads them, so that text of a document that its editor did not decode shows as the
+// characters it most likely was.
+std::string JsonToText(const Json& value);
+
 // JSON text written without a JSON tree, for answers too large to build a tree for cheaply.
 struct JsonText {
     std::string text;

@@ -13,17 +13,14 @@ namespace {
 // How many waiting messages are read ahead at most.
 constexpr std::size_t kReadAhead = 64;
 
-Json Field(const Json& object, const char* key) {
+// A field of a message, or null; never a copy, since params may hold a whole document.
+const Json& Field(const Json& object, const char* key) {
+    static const Json kNull;
     if (!object.is_object()) {
-        return nullptr;
+        return kNull;
     }
     auto it = object.find(key);
-    return it == object.end() ? Json() : *it;
-}
-
-// The text of a JSON value; bytes that are not UTF-8 are replaced rather than thrown on.
-std::string Text(const Json& value) {
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return it == object.end() ? kNull : *it;
 }
 
 } // namespace
@@ -40,7 +37,7 @@ Server::Method Server::Request(Result (Server::*handler)(const Params&)) {
                 if constexpr (std::is_same_v<Result, JsonText>) {
                     return result;
                 } else {
-                    return JsonText{Text(result)};
+                    return JsonText{JsonToText(result)};
                 }
             }};
 }
@@ -92,7 +89,7 @@ int Server::Run() {
         Incoming incoming = std::move(m_queue.front());
         m_queue.pop_front();
         if (!incoming.error.empty()) {
-            SendError(nullptr, ErrorCode::ParseError, incoming.error);
+            SendError(incoming.id, incoming.code, incoming.error);
         } else {
             Dispatch(incoming.message);
         }
@@ -106,15 +103,11 @@ bool Server::ReadOne() {
         return false;
     }
     if (read.status == ReadResult::Status::Malformed) {
-        m_queue.push_back({nullptr, "bad message header: " + read.error});
+        m_queue.push_back(
+            {nullptr, "bad message header: " + read.error, ErrorCode::ParseError, nullptr});
         return true;
     }
-    Json message = Json::parse(read.body, nullptr, false);
-    if (message.is_discarded()) {
-        m_queue.push_back({nullptr, "invalid JSON"});
-    } else {
-        m_queue.push_back({std::move(message), {}});
-    }
+    m_queue.push_back(ParseBody(std::move(read.body)));
     return true;
 }
 
@@ -124,12 +117,12 @@ void Server::Dispatch(const Json& message) {
         return;
     }
     bool isRequest = message.contains("id");
-    Json id = Field(message, "id");
+    const Json& id = Field(message, "id");
     if (isRequest && !id.is_number_integer() && !id.is_string()) {
         SendError(nullptr, ErrorCode::InvalidRequest, "an id must be an integer or a string");
         return;
     }
-    Json method = Field(message, "method");
+    const Json& method = Field(message, "method");
     if (Field(message, "jsonrpc") != "2.0" || (!method.is_string() && !method.is_null())) {
         if (isRequest) {
             SendError(id, ErrorCode::InvalidRequest, "not a JSON-RPC 2.0 message");
@@ -184,7 +177,7 @@ void Server::Answer(const Json& id, const Json& params, const Method* method,
     } else {
         try {
             JsonText result = method->handler(params);
-            WriteMessage(m_out, "{\"id\":" + Text(id) +
+            WriteMessage(m_out, "{\"id\":" + JsonToText(id) +
                                     ",\"jsonrpc\":\"2.0\",\"result\":" + result.text + "}");
         } catch (const RequestError& error) {
             SendError(id, error.code, error.message);
@@ -199,7 +192,7 @@ void Server::Answer(const Json& id, const Json& params, const Method* method,
 }
 
 void Server::Send(const Json& message) {
-    WriteMessage(m_out, Text(message));
+    WriteMessage(m_out, JsonToText(message));
 }
 
 void Server::SendError(const Json& id, ErrorCode code, const std::string& message) {

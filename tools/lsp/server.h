@@ -5,6 +5,7 @@
 #include "lsp/databases.h"
 #include "lsp/document_database.h"
 #include "lsp/documents.h"
+#include "lsp/message_body.h"
 #include "lsp/outline.h"
 #include "lsp/protocol.h"
 #include "lsp/transport.h"
@@ -51,10 +52,7 @@ class Server {
     };
     enum class State { Starting, Running, ShutDown };
     // A message read ahead, or why the bytes read were none.
-    struct Incoming {
-        Json message;
-        std::string error;
-    };
+    using Incoming = ParsedBody;
 
     template <typename Result, typename Params>
     Method Request(Result (Server::*handler)(const Params&));
