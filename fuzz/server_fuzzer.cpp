@@ -35,22 +35,8 @@ Json Notification(const char* method, Json params) {
 // The message text with the string "@@" replaced by raw, escaped as JSON asks but with its bytes
 // kept as they are, also those that are not UTF-8 (the JSON library writes only UTF-8).
 std::string WithRaw(const Json& message, std::string_view raw) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string escaped = "\"";
-    for (const char ch : raw) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            escaped += '\\';
-            escaped += ch;
-        } else if (byte < 0x20) {
-            escaped += "\\u00";
-            escaped += kHex[byte >> 4];
-            escaped += kHex[byte & 0xF];
-        } else {
-            escaped += ch;
-        }
-    }
-    escaped += '"';
+    std::string escaped;
+    vxcheck::lsp::AppendJsonString(escaped, raw);
     std::string body = message.dump();
     body.replace(body.find("\"@@\""), 4, escaped);
     return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;

@@ -126,9 +126,7 @@ void from_json(const Json& json, DocumentSymbolParams& params) {
     RequireObject(json, "textDocument").get_to(params.textDocument);
 }
 
-namespace {
-
-void AppendString(std::string& out, std::string_view text) {
+void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
     for (char ch : text) {
@@ -146,6 +144,8 @@ void AppendString(std::string& out, std::string_view text) {
     }
     out += '"';
 }
+
+namespace {
 
 // Makes every string of a tree valid UTF-8; outgoing trees are the server's own and shallow.
 void ToUtf8Strings(Json& value) {
@@ -181,18 +181,18 @@ JsonText ToJsonText(const CompletionList& list) {
     out.reserve(list.items.size() * 160);
     for (const CompletionItem& item : list.items) {
         out += &item == list.items.data() ? "{\"label\":" : ",{\"label\":";
-        AppendString(out, item.label);
+        AppendJsonString(out, item.label);
         out += ",\"kind\":" + std::to_string(static_cast<int>(item.kind));
         if (!item.detail.empty()) {
             out += ",\"detail\":";
-            AppendString(out, item.detail);
+            AppendJsonString(out, item.detail);
         }
         out += ",\"textEdit\":{\"range\":{\"start\":";
         AppendPosition(out, item.textEdit.range.start);
         out += ",\"end\":";
         AppendPosition(out, item.textEdit.range.end);
         out += "},\"newText\":";
-        AppendString(out, item.textEdit.newText);
+        AppendJsonString(out, item.textEdit.newText);
         out += "}}";
     }
     out += "]}";

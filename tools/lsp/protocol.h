@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vxcheck::lsp {
@@ -139,6 +140,10 @@ struct CompletionList {
 // ToUtf8 reads them, so that text of a document that its editor did not decode shows as the
 // characters it most likely was.
 std::string JsonToText(const Json& value);
+
+// Appends text as a JSON string: quotes, backslashes and control characters escaped, every other
+// byte as it is, so the caller sees to it that text is UTF-8.
+void AppendJsonString(std::string& out, std::string_view text);
 
 // JSON text written without a JSON tree, for answers too large to build a tree for cheaply.
 struct JsonText {
