@@ -91,6 +91,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	./$(BENCH_BUILD)/bench/vxcheck-bench
 	./$(BENCH_BUILD)/bench/vxcheck-lsp-bench
+	./$(BENCH_BUILD)/bench/vxcheck-lsp-scaling-bench
 	./$(BENCH_BUILD)/bench/vxcheck-targets-bench
 
 clean:

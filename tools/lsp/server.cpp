@@ -23,16 +23,29 @@ const Json& Field(const Json& object, const char* key) {
     return it == object.end() ? kNull : *it;
 }
 
+// The params read into their structure; the JSON is emptied, since it may hold a whole document.
+template <typename Params> Params Take(Json& params) {
+    Params value = params.get<Params>();
+    params = nullptr;
+    return value;
+}
+
+// The params of a message, moved out of it.
+Json TakeParams(Json& message) {
+    auto it = message.is_object() ? message.find("params") : message.end();
+    return it == message.end() ? Json() : std::move(*it);
+}
+
 } // namespace
 
 template <typename Result, typename Params>
 Server::Method Server::Request(Result (Server::*handler)(const Params&)) {
-    return {true, [this, handler](const Json& params) {
+    return {true, [this, handler](Json& params) {
                 Result result;
                 if constexpr (std::is_same_v<Params, Json>) {
                     result = (this->*handler)(params);
                 } else {
-                    result = (this->*handler)(params.get<Params>());
+                    result = (this->*handler)(Take<Params>(params));
                 }
                 if constexpr (std::is_same_v<Result, JsonText>) {
                     return result;
@@ -44,11 +57,11 @@ Server::Method Server::Request(Result (Server::*handler)(const Params&)) {
 
 template <typename Params>
 Server::Method Server::Notification(void (Server::*handler)(const Params&)) {
-    return {false, [this, handler](const Json& params) {
+    return {false, [this, handler](Json& params) {
                 if constexpr (std::is_same_v<Params, Json>) {
                     (this->*handler)(params);
                 } else {
-                    (this->*handler)(params.get<Params>());
+                    (this->*handler)(Take<Params>(params));
                 }
                 return JsonText{};
             }};
@@ -111,7 +124,7 @@ bool Server::ReadOne() {
     return true;
 }
 
-void Server::Dispatch(const Json& message) {
+void Server::Dispatch(Json& message) {
     if (!message.is_object()) {
         SendError(nullptr, ErrorCode::InvalidRequest, "a message must be an object");
         return;
@@ -139,14 +152,16 @@ void Server::Dispatch(const Json& message) {
     auto found = m_methods.find(name);
     const Method* entry = found == m_methods.end() ? nullptr : &found->second;
     if (isRequest) {
-        Answer(id, Field(message, "params"), entry, name);
+        Json params = TakeParams(message);
+        Answer(id, params, entry, name);
         return;
     }
     if (entry == nullptr || entry->isRequest || (m_state == State::Starting && name != "exit")) {
         return; // notifications are never answered; before initialize they are dropped
     }
     try {
-        entry->handler(Field(message, "params"));
+        Json params = TakeParams(message);
+        entry->handler(params);
     } catch (const RequestError& error) {
         Notify("window/logMessage", {{"type", static_cast<int>(MessageType::Error)},
                                      {"message", name + ": " + error.message}});
@@ -156,8 +171,7 @@ void Server::Dispatch(const Json& message) {
     }
 }
 
-void Server::Answer(const Json& id, const Json& params, const Method* method,
-                    const std::string& name) {
+void Server::Answer(const Json& id, Json& params, const Method* method, const std::string& name) {
     bool cancelled = std::any_of(m_queue.begin(), m_queue.end(), [&](const Incoming& incoming) {
         return Field(incoming.message, "method") == "$/cancelRequest" &&
                Field(Field(incoming.message, "params"), "id") == id;

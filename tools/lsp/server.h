@@ -45,7 +45,8 @@ class Server {
 
   private:
     // A handler takes the params and gives the result as JSON text (nothing for notifications).
-    using Handler = std::function<JsonText(const Json& params)>;
+    // It may empty the params once read, so that a document's text is not held twice.
+    using Handler = std::function<JsonText(Json& params)>;
     struct Method {
         bool isRequest;
         Handler handler;
@@ -59,8 +60,8 @@ class Server {
     template <typename Params> Method Notification(void (Server::*handler)(const Params&));
 
     bool ReadOne();
-    void Dispatch(const Json& message);
-    void Answer(const Json& id, const Json& params, const Method* method, const std::string& name);
+    void Dispatch(Json& message);
+    void Answer(const Json& id, Json& params, const Method* method, const std::string& name);
     void Send(const Json& message);
     void SendError(const Json& id, ErrorCode code, const std::string& message);
     void Notify(const char* method, Json params);
