@@ -47,15 +47,33 @@ bool TooDeep(std::string_view body) {
 // Finds the top-level "id" of a message without building anything.
 class IdFinder : public nlohmann::json_sax<Json> {
   public:
-    Json id;
+    // The id found, when it is an integer or a string; else null.
+    Json Id() const {
+        if (m_text) {
+            return *m_text;
+        }
+        return m_number ? Json(*m_number) : Json();
+    }
 
-    bool null() override { return Value(nullptr); }
-    bool boolean(bool) override { return Value(nullptr); }
-    bool number_integer(number_integer_t value) override { return Value(value); }
-    bool number_unsigned(number_unsigned_t value) override { return Value(value); }
-    bool number_float(number_float_t, const string_t&) override { return Value(nullptr); }
-    bool string(string_t& value) override { return Value(value); }
-    bool binary(binary_t&) override { return Value(nullptr); }
+    bool null() override { return Other(); }
+    bool boolean(bool) override { return Other(); }
+    bool number_integer(number_integer_t value) override {
+        if (AtId()) {
+            m_number = value;
+        }
+        return Other();
+    }
+    bool number_unsigned(number_unsigned_t value) override {
+        return number_integer(static_cast<number_integer_t>(value));
+    }
+    bool number_float(number_float_t, const string_t&) override { return Other(); }
+    bool string(string_t& value) override {
+        if (AtId()) {
+            m_text = value;
+        }
+        return Other();
+    }
+    bool binary(binary_t&) override { return Other(); }
     bool start_object(std::size_t) override { return Open(); }
     bool key(string_t& value) override {
         m_atId = m_depth == 1 && value == "id";
@@ -69,23 +87,22 @@ class IdFinder : public nlohmann::json_sax<Json> {
     }
 
   private:
-    bool Value(Json value) {
-        if (m_atId && m_depth == 1) {
-            id = std::move(value);
-        }
+    bool AtId() const { return m_atId && m_depth == 1; }
+    bool Other() {
         m_atId = false;
         return true;
     }
     bool Open() {
         ++m_depth;
-        m_atId = false;
-        return true;
+        return Other();
     }
     bool Close() {
         --m_depth;
         return true;
     }
 
+    std::optional<std::string> m_text;
+    std::optional<number_integer_t> m_number;
     std::size_t m_depth = 0;
     bool m_atId = false;
 };
@@ -215,7 +232,7 @@ ParsedBody ParseBody(std::string body) {
         return {nullptr,
                 "a message may nest arrays and objects " + std::to_string(kMaxNesting) +
                     " deep at most",
-                ErrorCode::InvalidRequest, std::move(finder.id)};
+                ErrorCode::InvalidRequest, finder.Id()};
     }
     Json message = Json::parse(body, nullptr, false);
     if (message.is_discarded()) {
