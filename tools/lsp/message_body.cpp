@@ -13,32 +13,33 @@
 namespace vxcheck::lsp {
 namespace {
 
+// The offset of the quote that closes the string opened at body[open], or npos.
+std::size_t StringEnd(std::string_view body, std::size_t open) {
+    std::size_t at = body.find_first_of("\"\\", open + 1);
+    while (at != std::string_view::npos && body[at] == '\\') {
+        at = body.find_first_of("\"\\", at + 2); // past the escaped character
+    }
+    return at;
+}
+
 // True when arrays and objects in body nest deeper than kMaxNesting.
 bool TooDeep(std::string_view body) {
+    constexpr std::string_view kMarks = "\"[]{}";
     std::size_t depth = 0;
-    for (std::size_t at = 0; at < body.size(); ++at) {
-        switch (body[at]) {
-        case '"':
-            // Skip the string: to its closing quote, passing over escaped characters.
-            for (at = body.find_first_of("\"\\", at + 1); at < body.size() && body[at] == '\\';
-                 at = body.find_first_of("\"\\", at + 2)) {
-            }
-            if (at >= body.size()) {
+    for (std::size_t at = body.find_first_of(kMarks); at != std::string_view::npos;
+         at = body.find_first_of(kMarks, at + 1)) {
+        const char mark = body[at];
+        if (mark == '"') {
+            at = StringEnd(body, at);
+            if (at == std::string_view::npos) {
                 return false;
             }
-            break;
-        case '[':
-        case '{':
+        } else if (mark == '[' || mark == '{') {
             if (++depth > kMaxNesting) {
                 return true;
             }
-            break;
-        case ']':
-        case '}':
-            depth -= depth > 0 ? 1 : 0;
-            break;
-        default:
-            break;
+        } else if (depth > 0) {
+            --depth;
         }
     }
     return false;
