@@ -123,8 +123,8 @@ std::map<std::string, double> Measure(const std::string& text) {
 
 int main() {
     const std::string example = Read(kData + "/examples/ex21.pqi");
-    const std::size_t small = 5 * 1024 * 1024;
-    const std::size_t large = 50 * 1024 * 1024;
+    const std::size_t small = std::size_t{5} << 20;
+    const std::size_t large = std::size_t{50} << 20;
     const std::string smallText = Repeated(example, small);
     const std::string largeText = Repeated(example, large);
     std::printf("ex21.pqi repeated (phreeqc.dat as the database):\n");
