@@ -92,6 +92,7 @@ bench: deps
 	./$(BENCH_BUILD)/bench/vxcheck-bench
 	./$(BENCH_BUILD)/bench/vxcheck-lsp-bench
 	./$(BENCH_BUILD)/bench/vxcheck-completion-bench
+	./$(BENCH_BUILD)/bench/vxcheck-lsp-scaling-bench
 	./$(BENCH_BUILD)/bench/vxcheck-targets-bench
 
 clean:

@@ -5,15 +5,10 @@
 // published diagnostics. The baseline, measured in the same run, is the round trip of a hover on
 // a comment, which does no work.
 #include "grown_input.h"
+#include "server_process.h"
 
 #include "lsp/databases.h"
 #include "lsp/protocol.h"
-#include "lsp/transport.h"
-
-#include <ext/stdio_filebuf.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -25,8 +20,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -40,91 +33,6 @@ constexpr int kPositions = 1000;
 double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
-
-// `vxcheck lsp` as a child process, spoken to through two pipes.
-class Child {
-  public:
-    explicit Child(const char* program) {
-        int toChild[2];
-        int fromChild[2];
-        if (pipe(toChild) != 0 || pipe(fromChild) != 0) {
-            throw std::runtime_error("pipe failed");
-        }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, toChild[0], 0);
-        posix_spawn_file_actions_adddup2(&actions, fromChild[1], 1);
-        posix_spawn_file_actions_addclose(&actions, toChild[1]);
-        posix_spawn_file_actions_addclose(&actions, fromChild[0]);
-        char* argv[] = {const_cast<char*>(program), const_cast<char*>("lsp"), nullptr};
-        if (posix_spawn(&m_pid, program, &actions, nullptr, argv, environ) != 0) {
-            throw std::runtime_error(std::string("cannot start ") + program);
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        close(toChild[0]);
-        close(fromChild[1]);
-        m_writeBuffer = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(toChild[1], std::ios::out);
-        m_readBuffer = std::make_unique<__gnu_cxx::stdio_filebuf<char>>(fromChild[0], std::ios::in);
-        m_out = std::make_unique<std::ostream>(m_writeBuffer.get());
-        m_in = std::make_unique<std::istream>(m_readBuffer.get());
-        m_reader = std::make_unique<vxcheck::lsp::MessageReader>(*m_in);
-    }
-
-    void Send(const Json& message) { vxcheck::lsp::WriteMessage(*m_out, message.dump()); }
-
-    // Sends a request and waits for the whole of its answer, passing over notifications. The
-    // answer is returned unparsed, so that timing it leaves out the client's own parsing.
-    std::string Call(int id, const std::string& method, const Json& params) {
-        Send({{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}});
-        // The server writes keys in sorted order, so an answer's body begins with its id.
-        const std::string key = "{\"id\":" + std::to_string(id) + ",";
-        for (;;) {
-            vxcheck::lsp::ReadResult read = m_reader->Read();
-            if (read.status != vxcheck::lsp::ReadResult::Status::Message) {
-                throw std::runtime_error("the server stopped answering");
-            }
-            if (read.body.compare(0, key.size(), key) == 0) {
-                return read.body;
-            }
-        }
-    }
-
-    // Waits for the diagnostics of version of uri, passing over other messages; returns how
-    // many diagnostics there are.
-    std::size_t WaitForDiagnostics(const std::string& uri, int version) {
-        for (;;) {
-            vxcheck::lsp::ReadResult read = m_reader->Read();
-            if (read.status != vxcheck::lsp::ReadResult::Status::Message) {
-                throw std::runtime_error("the server stopped answering");
-            }
-            if (read.body.find("\"textDocument/publishDiagnostics\"") == std::string::npos) {
-                continue;
-            }
-            const Json params = Json::parse(read.body)["params"];
-            if (params["uri"] == uri && params["version"] == version) {
-                return params["diagnostics"].size();
-            }
-        }
-    }
-
-    int Finish() {
-        Call(999999, "shutdown", nullptr);
-        Send({{"jsonrpc", "2.0"}, {"method", "exit"}});
-        m_out.reset();
-        m_writeBuffer.reset();
-        int status = 0;
-        waitpid(m_pid, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-  private:
-    pid_t m_pid = 0;
-    std::unique_ptr<__gnu_cxx::stdio_filebuf<char>> m_writeBuffer;
-    std::unique_ptr<__gnu_cxx::stdio_filebuf<char>> m_readBuffer;
-    std::unique_ptr<std::ostream> m_out;
-    std::unique_ptr<std::istream> m_in;
-    std::unique_ptr<vxcheck::lsp::MessageReader> m_reader;
-};
 
 // ex21.pqi repeated up to 20,000 lines, after a DATABASE line naming llnl.dat.
 std::vector<std::string> GrownInput() {
@@ -162,7 +70,7 @@ Json At(const std::string& uri, int line, int character) {
 
 // One-character edits to a realistic input, each answered by the document's diagnostics: a
 // letter typed at a random place, then taken back, kEdits times.
-Summary EditLatency(Child& server, const std::string& llnl) {
+Summary EditLatency(vxcheck::bench::ServerProcess& server, const std::string& llnl) {
     constexpr int kEdits = 500;
     const std::string text = vxcheck::bench::GrownInput(kLines, "DATABASE " + llnl);
     std::vector<std::string_view> lines;
@@ -235,7 +143,7 @@ int main() {
         text += line + "\n";
     }
     const std::string uri = "file:///bench/ex21-grown.pqi";
-    Child server(VXCHECK_PROGRAM);
+    vxcheck::bench::ServerProcess server(VXCHECK_PROGRAM);
     server.Call(0, "initialize", {{"capabilities", Json::object()}});
     server.Send({{"jsonrpc", "2.0"}, {"method", "initialized"}, {"params", Json::object()}});
 

@@ -8,9 +8,10 @@ set -euo pipefail
 run_packages=(cmake make g++ nlohmann-json3-dev)
 # Testing: the unit tests and benchmarks, pkg-config for the package test; then the quality
 # checks of `make test`: libFuzzer and the sanitizers (clang), coverage (gcovr), memcheck
-# (valgrind) and the static checks; and Neovim, the editor that tests the language server.
+# (valgrind) and the static checks; and Neovim and Emacs with eglot, the editors that test the
+# language server.
 test_packages=(pkgconf libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr
-  valgrind cppcheck clang-tidy clang-format neovim)
+  valgrind cppcheck clang-tidy clang-format neovim emacs-nox elpa-eglot)
 
 case "${1:-test}" in
   run) packages=("${run_packages[@]}") ;;

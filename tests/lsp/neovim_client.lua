@@ -1,7 +1,8 @@
--- A real client: Neovim runs headless, starts the server, opens shipped examples and checks the
--- answers to completion, hover and documentSymbol at chosen positions. Exits 0 when all hold.
--- VXCHECK_SERVER is the server command (words separated by blanks), VXCHECK_DATA_DIR the folder
--- with the examples and databases.
+-- A real client: Neovim runs headless with the configuration that users install
+-- (editors/neovim/vxcheck.lua), opens shipped examples and checks the answers to completion, hover
+-- and documentSymbol at chosen positions. Exits 0 when all hold. VXCHECK_SERVER is the server
+-- command (words separated by blanks), VXCHECK_DATA_DIR the folder with the examples and
+-- databases, VXCHECK_NEOVIM_CONFIG the configuration file.
 local failures = {}
 
 local function check(condition, message)
@@ -26,24 +27,27 @@ end
 
 local function run()
   local data = assert(os.getenv("VXCHECK_DATA_DIR"), "VXCHECK_DATA_DIR is not set")
-  local command = vim.split(assert(os.getenv("VXCHECK_SERVER"), "VXCHECK_SERVER is not set"), " ")
-  local client_id = vim.lsp.start_client({
-    name = "vxcheck",
-    cmd = command,
-    root_dir = data .. "/examples",
-    init_options = { database = data .. "/databases/phreeqc.dat" },
-  })
-  assert(client_id, "the server did not start")
+  vim.g.vxcheck_cmd = vim.split(assert(os.getenv("VXCHECK_SERVER"), "VXCHECK_SERVER is not set"), " ")
+  vim.g.vxcheck_database = data .. "/databases/phreeqc.dat"
+  dofile(assert(os.getenv("VXCHECK_NEOVIM_CONFIG"), "VXCHECK_NEOVIM_CONFIG is not set"))
 
+  -- The configuration attaches a buffer when it gets its filetype.
+  local client
   local function open(name)
     vim.cmd("edit " .. data .. "/examples/" .. name)
     local buffer = vim.api.nvim_get_current_buf()
-    vim.lsp.buf_attach_client(buffer, client_id)
+    check(vim.bo[buffer].filetype == "phreeqc", name .. " has the filetype phreeqc")
+    -- Neovim 0.7 lists a client only once it is initialized.
+    local get_clients = vim.lsp.get_clients or vim.lsp.get_active_clients
+    assert(vim.wait(10000, function()
+      local clients = get_clients()
+      return #clients > 0 and clients[1].initialized
+    end, 20), "no client attached and initialized")
+    local clients = get_clients()
+    check(#clients == 1 and clients[1].name == "vxcheck", "one vxcheck client: " .. #clients)
+    client = clients[1]
     return buffer
   end
-
-  local client = vim.lsp.get_client_by_id(client_id)
-  assert(vim.wait(10000, function() return client.initialized end, 20), "no answer to initialize")
 
   local function request(buffer, method, line, character)
     local params = { textDocument = { uri = vim.uri_from_bufnr(buffer) } }
@@ -101,7 +105,7 @@ local function run()
   check(outline and #outline == 5 and outline[1].children[3].name == "SOLUTION 1-40 Initial solution for column",
     "outline of ex11: " .. vim.inspect(outline and outline[1]))
 
-  vim.lsp.stop_client(client_id)
+  vim.lsp.stop_client(client.id)
 end
 
 local ok, err = pcall(run)

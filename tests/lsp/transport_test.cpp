@@ -38,6 +38,18 @@ TEST(Transport, ResumesAtTheNextHeaderAfterABadOne) {
     EXPECT_EQ(reader.Read().status, Status::End); // the body ends early
 }
 
+TEST(Transport, BodiesOfSeveralMegabytesAreReadWholeOrNotAtAll) {
+    std::string body(3 * 1024 * 1024 + 17, 'x');
+    body.back() = 'y';
+    std::istringstream in("Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body +
+                          "Content-Length: " + std::to_string(body.size() + 1) + "\r\n\r\n" + body);
+    MessageReader reader(in);
+    ReadResult whole = reader.Read();
+    EXPECT_EQ(whole.status, ReadResult::Status::Message);
+    EXPECT_EQ(whole.body, body);
+    EXPECT_EQ(reader.Read().status, ReadResult::Status::End); // one byte short
+}
+
 TEST(Transport, WritesTheHeaderAndTellsWhatIsPending) {
     std::ostringstream out;
     WriteMessage(out, "{\"a\":1}");

@@ -2,6 +2,8 @@
 // than trust the JSON library's conversions, which would take true for 1 or 2.5 for 2.
 #include "lsp/protocol.h"
 
+#include "lsp/positions.h"
+
 #include <limits>
 
 namespace vxcheck::lsp {
@@ -124,9 +126,7 @@ void from_json(const Json& json, DocumentSymbolParams& params) {
     RequireObject(json, "textDocument").get_to(params.textDocument);
 }
 
-namespace {
-
-void AppendString(std::string& out, std::string_view text) {
+void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
     for (char ch : text) {
@@ -145,6 +145,19 @@ void AppendString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+namespace {
+
+// Makes every string of a tree valid UTF-8; outgoing trees are the server's own and shallow.
+void ToUtf8Strings(Json& value) {
+    if (value.is_string()) {
+        value = ToUtf8(value.get_ref<const std::string&>());
+    } else if (value.is_structured()) {
+        for (Json& child : value) {
+            ToUtf8Strings(child);
+        }
+    }
+}
+
 void AppendPosition(std::string& out, const Position& position) {
     out += "{\"line\":" + std::to_string(position.line) +
            ",\"character\":" + std::to_string(position.character) + "}";
@@ -152,24 +165,34 @@ void AppendPosition(std::string& out, const Position& position) {
 
 } // namespace
 
+std::string JsonToText(const Json& value) {
+    try {
+        return value.dump();
+    } catch (const Json::type_error&) { // a string that is not UTF-8: rare, so handled apart
+        Json copy = value;
+        ToUtf8Strings(copy);
+        return copy.dump();
+    }
+}
+
 JsonText ToJsonText(const CompletionList& list) {
     std::string out = list.isIncomplete ? "{\"isIncomplete\":true,\"items\":["
                                         : "{\"isIncomplete\":false,\"items\":[";
     out.reserve(list.items.size() * 160);
     for (const CompletionItem& item : list.items) {
         out += &item == list.items.data() ? "{\"label\":" : ",{\"label\":";
-        AppendString(out, item.label);
+        AppendJsonString(out, item.label);
         out += ",\"kind\":" + std::to_string(static_cast<int>(item.kind));
         if (!item.detail.empty()) {
             out += ",\"detail\":";
-            AppendString(out, item.detail);
+            AppendJsonString(out, item.detail);
         }
         out += ",\"textEdit\":{\"range\":{\"start\":";
         AppendPosition(out, item.textEdit.range.start);
         out += ",\"end\":";
         AppendPosition(out, item.textEdit.range.end);
         out += "},\"newText\":";
-        AppendString(out, item.textEdit.newText);
+        AppendJsonString(out, item.textEdit.newText);
         out += item.snippet ? "},\"insertTextFormat\":2}" : "}}";
     }
     out += "]}";

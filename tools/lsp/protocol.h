@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vxcheck::lsp {
@@ -140,6 +141,15 @@ struct CompletionList {
     bool isIncomplete = false;
     std::vector<CompletionItem> items;
 };
+
+// The JSON text of a value. Bytes of its strings that are not UTF-8 are read as Latin-1, as
+// ToUtf8 reads them, so that text of a document that its editor did not decode shows as the
+// characters it most likely was.
+std::string JsonToText(const Json& value);
+
+// Appends text as a JSON string: quotes, backslashes and control characters escaped, every other
+// byte as it is, so the caller sees to it that text is UTF-8.
+void AppendJsonString(std::string& out, std::string_view text);
 
 // JSON text written without a JSON tree, for answers too large to build a tree for cheaply.
 struct JsonText {

@@ -13,45 +13,55 @@ namespace {
 // How many waiting messages are read ahead at most.
 constexpr std::size_t kReadAhead = 64;
 
-Json Field(const Json& object, const char* key) {
+// A field of a message, or null; never a copy, since params may hold a whole document.
+const Json& Field(const Json& object, const char* key) {
+    static const Json kNull;
     if (!object.is_object()) {
-        return nullptr;
+        return kNull;
     }
     auto it = object.find(key);
-    return it == object.end() ? Json() : *it;
+    return it == object.end() ? kNull : *it;
 }
 
-// The text of a JSON value; bytes that are not UTF-8 are replaced rather than thrown on.
-std::string Text(const Json& value) {
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+// The params read into their structure; the JSON is emptied, since it may hold a whole document.
+template <typename Params> Params Take(Json& params) {
+    Params value = params.get<Params>();
+    params = nullptr;
+    return value;
+}
+
+// The params of a message, moved out of it.
+Json TakeParams(Json& message) {
+    auto it = message.is_object() ? message.find("params") : message.end();
+    return it == message.end() ? Json() : std::move(*it);
 }
 
 } // namespace
 
 template <typename Result, typename Params>
 Server::Method Server::Request(Result (Server::*handler)(const Params&)) {
-    return {true, [this, handler](const Json& params) {
+    return {true, [this, handler](Json& params) {
                 Result result;
                 if constexpr (std::is_same_v<Params, Json>) {
                     result = (this->*handler)(params);
                 } else {
-                    result = (this->*handler)(params.get<Params>());
+                    result = (this->*handler)(Take<Params>(params));
                 }
                 if constexpr (std::is_same_v<Result, JsonText>) {
                     return result;
                 } else {
-                    return JsonText{Text(result)};
+                    return JsonText{JsonToText(result)};
                 }
             }};
 }
 
 template <typename Params>
 Server::Method Server::Notification(void (Server::*handler)(const Params&)) {
-    return {false, [this, handler](const Json& params) {
+    return {false, [this, handler](Json& params) {
                 if constexpr (std::is_same_v<Params, Json>) {
                     (this->*handler)(params);
                 } else {
-                    (this->*handler)(params.get<Params>());
+                    (this->*handler)(Take<Params>(params));
                 }
                 return JsonText{};
             }};
@@ -93,7 +103,7 @@ int Server::Run() {
         Incoming incoming = std::move(m_queue.front());
         m_queue.pop_front();
         if (!incoming.error.empty()) {
-            SendError(nullptr, ErrorCode::ParseError, incoming.error);
+            SendError(incoming.id, incoming.code, incoming.error);
         } else {
             Dispatch(incoming.message);
         }
@@ -107,30 +117,26 @@ bool Server::ReadOne() {
         return false;
     }
     if (read.status == ReadResult::Status::Malformed) {
-        m_queue.push_back({nullptr, "bad message header: " + read.error});
+        m_queue.push_back(
+            {nullptr, "bad message header: " + read.error, ErrorCode::ParseError, nullptr});
         return true;
     }
-    Json message = Json::parse(read.body, nullptr, false);
-    if (message.is_discarded()) {
-        m_queue.push_back({nullptr, "invalid JSON"});
-    } else {
-        m_queue.push_back({std::move(message), {}});
-    }
+    m_queue.push_back(ParseBody(std::move(read.body)));
     return true;
 }
 
-void Server::Dispatch(const Json& message) {
+void Server::Dispatch(Json& message) {
     if (!message.is_object()) {
         SendError(nullptr, ErrorCode::InvalidRequest, "a message must be an object");
         return;
     }
     bool isRequest = message.contains("id");
-    Json id = Field(message, "id");
+    const Json& id = Field(message, "id");
     if (isRequest && !id.is_number_integer() && !id.is_string()) {
         SendError(nullptr, ErrorCode::InvalidRequest, "an id must be an integer or a string");
         return;
     }
-    Json method = Field(message, "method");
+    const Json& method = Field(message, "method");
     if (Field(message, "jsonrpc") != "2.0" || (!method.is_string() && !method.is_null())) {
         if (isRequest) {
             SendError(id, ErrorCode::InvalidRequest, "not a JSON-RPC 2.0 message");
@@ -147,14 +153,16 @@ void Server::Dispatch(const Json& message) {
     auto found = m_methods.find(name);
     const Method* entry = found == m_methods.end() ? nullptr : &found->second;
     if (isRequest) {
-        Answer(id, Field(message, "params"), entry, name);
+        Json params = TakeParams(message);
+        Answer(id, params, entry, name);
         return;
     }
     if (entry == nullptr || entry->isRequest || (m_state == State::Starting && name != "exit")) {
         return; // notifications are never answered; before initialize they are dropped
     }
     try {
-        entry->handler(Field(message, "params"));
+        Json params = TakeParams(message);
+        entry->handler(params);
     } catch (const RequestError& error) {
         Notify("window/logMessage", {{"type", static_cast<int>(MessageType::Error)},
                                      {"message", name + ": " + error.message}});
@@ -164,8 +172,7 @@ void Server::Dispatch(const Json& message) {
     }
 }
 
-void Server::Answer(const Json& id, const Json& params, const Method* method,
-                    const std::string& name) {
+void Server::Answer(const Json& id, Json& params, const Method* method, const std::string& name) {
     bool cancelled = std::any_of(m_queue.begin(), m_queue.end(), [&](const Incoming& incoming) {
         return Field(incoming.message, "method") == "$/cancelRequest" &&
                Field(Field(incoming.message, "params"), "id") == id;
@@ -185,7 +192,7 @@ void Server::Answer(const Json& id, const Json& params, const Method* method,
     } else {
         try {
             JsonText result = method->handler(params);
-            WriteMessage(m_out, "{\"id\":" + Text(id) +
+            WriteMessage(m_out, "{\"id\":" + JsonToText(id) +
                                     ",\"jsonrpc\":\"2.0\",\"result\":" + result.text + "}");
         } catch (const RequestError& error) {
             SendError(id, error.code, error.message);
@@ -200,7 +207,7 @@ void Server::Answer(const Json& id, const Json& params, const Method* method,
 }
 
 void Server::Send(const Json& message) {
-    WriteMessage(m_out, Text(message));
+    WriteMessage(m_out, JsonToText(message));
 }
 
 void Server::SendError(const Json& id, ErrorCode code, const std::string& message) {

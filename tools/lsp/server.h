@@ -5,6 +5,7 @@
 #include "lsp/databases.h"
 #include "lsp/document_database.h"
 #include "lsp/documents.h"
+#include "lsp/message_body.h"
 #include "lsp/outline.h"
 #include "lsp/protocol.h"
 #include "lsp/transport.h"
@@ -44,25 +45,23 @@ class Server {
 
   private:
     // A handler takes the params and gives the result as JSON text (nothing for notifications).
-    using Handler = std::function<JsonText(const Json& params)>;
+    // It may empty the params once read, so that a document's text is not held twice.
+    using Handler = std::function<JsonText(Json& params)>;
     struct Method {
         bool isRequest;
         Handler handler;
     };
     enum class State { Starting, Running, ShutDown };
     // A message read ahead, or why the bytes read were none.
-    struct Incoming {
-        Json message;
-        std::string error;
-    };
+    using Incoming = ParsedBody;
 
     template <typename Result, typename Params>
     Method Request(Result (Server::*handler)(const Params&));
     template <typename Params> Method Notification(void (Server::*handler)(const Params&));
 
     bool ReadOne();
-    void Dispatch(const Json& message);
-    void Answer(const Json& id, const Json& params, const Method* method, const std::string& name);
+    void Dispatch(Json& message);
+    void Answer(const Json& id, Json& params, const Method* method, const std::string& name);
     void Send(const Json& message);
     void SendError(const Json& id, ErrorCode code, const std::string& message);
     void Notify(const char* method, Json params);

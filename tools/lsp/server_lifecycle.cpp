@@ -12,9 +12,14 @@ Json Server::OnInitialize(const Json& params) {
     }
     Json encodings =
         params.value(Json::json_pointer("/capabilities/general/positionEncodings"), Json::array());
-    if (encodings.is_array() &&
-        std::find(encodings.begin(), encodings.end(), "utf-8") != encodings.end()) {
+    auto offered = [&](const char* name) {
+        return encodings.is_array() &&
+               std::find(encodings.begin(), encodings.end(), name) != encodings.end();
+    };
+    if (offered("utf-8")) {
         m_encoding = PositionEncoding::Utf8; // exact on bytes, so preferred when offered
+    } else if (offered("utf-32")) {
+        m_encoding = PositionEncoding::Utf32;
     }
     const Json snippets = params.value(
         Json::json_pointer("/capabilities/textDocument/completion/completionItem/snippetSupport"),

@@ -3,12 +3,14 @@
 
 #include "lsp/text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace vxcheck::lsp {
 namespace {
 
 constexpr std::string_view kLengthHeader = "content-length:";
+constexpr std::size_t kReadStep = std::size_t{1} << 20;
 
 // The value of a Content-Length header line, or npos when the line is no usable one.
 std::size_t ParseLength(std::string_view line) {
@@ -51,10 +53,17 @@ ReadResult MessageReader::Read() {
             if (length > kMaxBodyLength) {
                 return {ReadResult::Status::Malformed, {}, "Content-Length too large"};
             }
-            ReadResult result{ReadResult::Status::Message, std::string(length, '\0'), {}};
-            m_in.read(result.body.data(), static_cast<std::streamsize>(length));
-            if (static_cast<std::size_t>(m_in.gcount()) != length) {
-                return {};
+            // Read in steps, so that a length that the bytes never reach costs no more memory
+            // than the bytes that came.
+            ReadResult result{ReadResult::Status::Message, {}, {}};
+            while (result.body.size() < length) {
+                const std::size_t have = result.body.size();
+                const std::size_t step = std::min(kReadStep, length - have);
+                result.body.resize(have + step);
+                m_in.read(result.body.data() + have, static_cast<std::streamsize>(step));
+                if (static_cast<std::size_t>(m_in.gcount()) != step) {
+                    return {};
+                }
             }
             return result;
         }
