@@ -151,7 +151,14 @@ struct Hover {
 void to_json(Json& json, const Hover& hover);
 
 // The values of SymbolKind that the server uses.
-enum class SymbolKind { Namespace = 3, Struct = 23 };
+enum class SymbolKind {
+    Namespace = 3,
+    Class = 5,
+    Field = 8,
+    Function = 12,
+    Constant = 14,
+    Struct = 23
+};
 
 struct DocumentSymbol {
     std::string name;

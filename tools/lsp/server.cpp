@@ -68,11 +68,18 @@ Server::Server(std::istream& in, std::ostream& out, ServerConfig config)
         {"initialized", Notification(&Server::OnInitialized)},
         {"shutdown", Request(&Server::OnShutdown)},
         {"textDocument/completion", Request(&Server::OnCompletion)},
+        {"textDocument/definition", Request(&Server::OnDefinition)},
         {"textDocument/didChange", Notification(&Server::OnDidChange)},
         {"textDocument/didClose", Notification(&Server::OnDidClose)},
         {"textDocument/didOpen", Notification(&Server::OnDidOpen)},
+        {"textDocument/documentHighlight", Request(&Server::OnDocumentHighlight)},
         {"textDocument/documentSymbol", Request(&Server::OnDocumentSymbol)},
         {"textDocument/hover", Request(&Server::OnHover)},
+        {"textDocument/prepareRename", Request(&Server::OnPrepareRename)},
+        {"textDocument/references", Request(&Server::OnReferences)},
+        {"textDocument/rename", Request(&Server::OnRename)},
+        {"textDocument/semanticTokens/full", Request(&Server::OnSemanticTokensFull)},
+        {"textDocument/semanticTokens/full/delta", Request(&Server::OnSemanticTokensDelta)},
         {"workspace/didChangeConfiguration", Notification(&Server::OnDidChangeConfiguration)},
     };
 }

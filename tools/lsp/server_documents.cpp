@@ -77,6 +77,7 @@ void Server::OnDidClose(const DidCloseTextDocumentParams& params) {
                            "document not open: " + params.textDocument.uri};
     }
     m_outlines.erase(params.textDocument.uri);
+    m_semanticTokens.erase(params.textDocument.uri);
     Notify("textDocument/publishDiagnostics",
            {{"uri", params.textDocument.uri}, {"diagnostics", Json::array()}});
 }
