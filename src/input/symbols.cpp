@@ -8,7 +8,7 @@
 #include <vxcheck/input/fields.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <charconv>
 
 namespace vxcheck {
 namespace {
@@ -27,8 +27,8 @@ bool ParseRange(std::string_view word, int& first, int& last) {
             !std::all_of(digits.begin(), digits.end(), IsDigit)) {
             return false;
         }
-        value = std::atoi(std::string(digits).c_str());
-        return true;
+        return std::from_chars(digits.data(), digits.data() + digits.size(), value).ec ==
+               std::errc();
     };
     return number(head, first) && number(tail, last) && first <= last;
 }

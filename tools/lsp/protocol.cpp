@@ -124,8 +124,6 @@ void from_json(const Json& json, DocumentSymbolParams& params) {
     RequireObject(json, "textDocument").get_to(params.textDocument);
 }
 
-namespace {
-
 void AppendString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
@@ -149,8 +147,6 @@ void AppendPosition(std::string& out, const Position& position) {
     out += "{\"line\":" + std::to_string(position.line) +
            ",\"character\":" + std::to_string(position.character) + "}";
 }
-
-} // namespace
 
 JsonText ToJsonText(const CompletionList& list) {
     std::string out = list.isIncomplete ? "{\"isIncomplete\":true,\"items\":["

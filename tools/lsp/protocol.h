@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vxcheck::lsp {
@@ -139,6 +140,10 @@ struct CompletionList {
 struct JsonText {
     std::string text;
 };
+// Appends text as a JSON string (its bytes must be UTF-8), and a position as a JSON object.
+void AppendString(std::string& out, std::string_view text);
+void AppendPosition(std::string& out, const Position& position);
+
 // A completion list as JSON text. Lists of a thousand names are common, and a tree of them costs
 // several times what writing the text does. Its strings must be UTF-8.
 JsonText ToJsonText(const CompletionList& list);

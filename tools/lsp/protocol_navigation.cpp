@@ -1,6 +1,8 @@
 // JSON conversions of navigation, renaming and semantic tokens.
 #include "lsp/protocol_navigation.h"
 
+#include "lsp/positions.h"
+
 #include <charconv>
 #include <iterator>
 
@@ -70,6 +72,43 @@ void AppendNumbers(std::string& out, const std::vector<unsigned>& numbers) {
 }
 
 } // namespace
+
+void AppendRange(std::string& out, const Range& range) {
+    out += "{\"start\":";
+    AppendPosition(out, range.start);
+    out += ",\"end\":";
+    AppendPosition(out, range.end);
+    out += '}';
+}
+
+void AppendSymbols(std::string& out, const std::vector<DocumentSymbol>& symbols) {
+    out += '[';
+    for (const DocumentSymbol& symbol : symbols) {
+        out += &symbol == symbols.data() ? "{\"name\":" : ",{\"name\":";
+        AppendString(out, ToUtf8(symbol.name));
+        out += ",\"kind\":" + std::to_string(static_cast<int>(symbol.kind));
+        if (!symbol.detail.empty()) {
+            out += ",\"detail\":";
+            AppendString(out, ToUtf8(symbol.detail));
+        }
+        out += ",\"range\":";
+        AppendRange(out, symbol.range);
+        out += ",\"selectionRange\":";
+        AppendRange(out, symbol.selectionRange);
+        if (!symbol.children.empty()) {
+            out += ",\"children\":";
+            AppendSymbols(out, symbol.children);
+        }
+        out += '}';
+    }
+    out += ']';
+}
+
+JsonText ToJsonText(const std::vector<DocumentSymbol>& symbols) {
+    std::string out;
+    AppendSymbols(out, symbols);
+    return {std::move(out)};
+}
 
 JsonText ToJsonText(const SemanticTokens& tokens) {
     std::string out = "{\"resultId\":\"" + tokens.resultId + "\",\"data\":";

@@ -47,6 +47,10 @@ struct DocumentHighlight {
 };
 void to_json(Json& json, const DocumentHighlight& highlight);
 
+// An outline as JSON text: an input of many megabytes has hundreds of thousands of blocks, whose
+// JSON tree would take many times the memory of the text.
+JsonText ToJsonText(const std::vector<DocumentSymbol>& symbols);
+
 // Params of semanticTokens/full and, with previousResultId, of semanticTokens/full/delta.
 struct SemanticTokensParams {
     TextDocumentIdentifier textDocument;

@@ -71,7 +71,7 @@ class Server {
     JsonText OnCompletion(const TextDocumentPositionParams& params);
     Json OnDefinition(const TextDocumentPositionParams& params);
     Json OnDocumentHighlight(const TextDocumentPositionParams& params);
-    Json OnDocumentSymbol(const DocumentSymbolParams& params);
+    JsonText OnDocumentSymbol(const DocumentSymbolParams& params);
     Json OnHover(const TextDocumentPositionParams& params);
     Json OnPrepareRename(const TextDocumentPositionParams& params);
     Json OnReferences(const ReferenceParams& params);

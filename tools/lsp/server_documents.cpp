@@ -99,10 +99,10 @@ Json Server::OnHover(const TextDocumentPositionParams& params) {
     return hover ? Json(*hover) : Json(nullptr);
 }
 
-Json Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
+JsonText Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
     Document& document = OpenDocument(params.textDocument.uri);
     FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
-    return DocumentSymbols(context);
+    return ToJsonText(DocumentSymbols(context));
 }
 
 } // namespace vxcheck::lsp

@@ -109,7 +109,7 @@ void AddDefinitions(const FeatureContext& context, const BlockSpan& block, std::
             continue;
         }
         DocumentSymbol child;
-        child.name = ToUtf8(occurrence.name);
+        child.name = std::string(occurrence.name);
         child.kind = KindOf(occurrence.space);
         const Document& document = context.document;
         child.selectionRange = document.ToRange(document.PointAt(occurrence.begin),
