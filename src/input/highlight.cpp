@@ -82,13 +82,21 @@ class Highlighter {
         : m_text(text), m_model(model), m_index(index) {}
 
     std::vector<HighlightSpan> Run() {
+        auto earlier = [](const HighlightSpan& a, const HighlightSpan& b) {
+            return a.begin < b.begin;
+        };
+        m_spans.reserve(m_model.words.size() + m_model.statements.size());
         for (std::size_t i = 0; i < m_model.statements.size(); ++i) {
+            const std::size_t first = m_spans.size();
             Statement(i);
+            std::sort(m_spans.begin() + static_cast<std::ptrdiff_t>(first), m_spans.end(), earlier);
         }
+        // Comments stand after the statements of their line: two ordered runs to merge.
+        const std::size_t statements = m_spans.size();
         Comments();
-        std::stable_sort(
-            m_spans.begin(), m_spans.end(),
-            [](const HighlightSpan& a, const HighlightSpan& b) { return a.begin < b.begin; });
+        std::inplace_merge(m_spans.begin(),
+                           m_spans.begin() + static_cast<std::ptrdiff_t>(statements), m_spans.end(),
+                           earlier);
         for (HighlightSpan& span : m_spans) {
             const std::size_t lineEnd = m_text.find('\n', span.begin);
             span.end = std::min(span.end, lineEnd);

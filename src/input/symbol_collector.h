@@ -12,7 +12,9 @@ namespace vxcheck {
 
 class SymbolCollector {
   public:
-    explicit SymbolCollector(const InputModel& model) : m_model(model) {}
+    explicit SymbolCollector(const InputModel& model) : m_model(model) {
+        m_index.occurrences.reserve(model.statements.size());
+    }
 
     // Bytes [begin, end) of statement's text as a name.
     void AddName(std::size_t statement, std::size_t begin, std::size_t end, SymbolSpace space,

@@ -68,9 +68,13 @@ class Indexer {
         }
         FlushProgram();
         SymbolIndex index = m_collector.Take();
-        std::stable_sort(
-            index.occurrences.begin(), index.occurrences.end(),
-            [](const SymbolOccurrence& a, const SymbolOccurrence& b) { return a.begin < b.begin; });
+        // Occurrences come in input order but for a few (a program's names come at its end).
+        auto earlier = [](const SymbolOccurrence& a, const SymbolOccurrence& b) {
+            return a.begin < b.begin;
+        };
+        if (!std::is_sorted(index.occurrences.begin(), index.occurrences.end(), earlier)) {
+            std::stable_sort(index.occurrences.begin(), index.occurrences.end(), earlier);
+        }
         return index;
     }
 

@@ -30,7 +30,10 @@ std::vector<Word> Pieces(const InputStatement& statement) {
 std::string Argument(const InputStatement& statement) {
     std::string argument;
     for (std::size_t i = 1; i < statement.words.size(); ++i) {
-        argument += (i > 1 ? " " : "") + std::string(statement.Word(i));
+        if (i > 1) {
+            argument += ' ';
+        }
+        argument += statement.Word(i);
     }
     return argument;
 }

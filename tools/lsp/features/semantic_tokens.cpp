@@ -5,6 +5,7 @@
 
 #include <vxcheck/input/highlight.h>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -53,6 +54,11 @@ constexpr std::array<unsigned, kHighlightKinds> kTypeOfKind = {
 
 constexpr unsigned kDeclaration = 1; // the modifier bit of a definition
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+}
+
 } // namespace
 
 Json SemanticTokensLegend() {
@@ -71,21 +77,26 @@ SemanticTokens SemanticTokensOf(const FeatureContext& context, std::string resul
     SemanticTokens tokens;
     tokens.resultId = std::move(resultId);
     tokens.data.reserve(spans.size() * 5);
-    // Spans come in text order, so the line of each is found by walking forward.
+    // Spans come in text order, so the line of each is found by walking forward; on a line of
+    // ASCII only (most lines) a byte is a character in either encoding.
     int line = 0;
     std::size_t lineBegin = 0;
+    bool ascii = IsAscii(document.Line(0));
     int lastLine = 0;
     unsigned lastStart = 0;
     for (const HighlightSpan& span : spans) {
         while (line + 1 < document.LineCount() && document.OffsetOf({line + 1, 0}) <= span.begin) {
             ++line;
             lineBegin = document.OffsetOf({line, 0});
+            ascii = IsAscii(document.Line(line));
         }
         const std::string_view text = document.Line(line);
+        const std::size_t first = std::min(span.begin - lineBegin, text.size());
+        const std::size_t last = std::min(span.end - lineBegin, text.size());
         const auto start =
-            static_cast<unsigned>(Character(text, span.begin - lineBegin, context.encoding));
+            static_cast<unsigned>(ascii ? first : Character(text, first, context.encoding));
         const auto end =
-            static_cast<unsigned>(Character(text, span.end - lineBegin, context.encoding));
+            static_cast<unsigned>(ascii ? last : Character(text, last, context.encoding));
         if (end <= start) {
             continue;
         }
