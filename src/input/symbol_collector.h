@@ -12,9 +12,10 @@ namespace vxcheck {
 
 class SymbolCollector {
   public:
-    explicit SymbolCollector(const InputModel& model) : m_model(model) {
-        m_index.occurrences.reserve(model.statements.size());
-    }
+    explicit SymbolCollector(const InputModel& model) : m_model(model) {}
+
+    // Room for about one occurrence a statement.
+    void Reserve(std::size_t statements) { m_index.occurrences.reserve(statements); }
 
     // Bytes [begin, end) of statement's text as a name.
     void AddName(std::size_t statement, std::size_t begin, std::size_t end, SymbolSpace space,

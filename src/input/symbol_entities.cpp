@@ -94,6 +94,16 @@ std::optional<EntityKind> NamedEntity(std::string_view word) {
     return definition ? entity : std::nullopt;
 }
 
+// INVERSE_MODELING -solutions, and -equilibrate of the blocks that a solution equilibrates.
+bool NamesSolutions(std::string_view block, std::string_view option) {
+    if (block == "inverse_modeling") {
+        return option == "solutions";
+    }
+    return (block == "exchange" || block == "surface" || block == "gas_phase" ||
+            block == "solid_solutions") &&
+           option.starts_with("equil");
+}
+
 void CollectKeywordLine(SymbolCollector& collector, std::size_t index, std::string_view block) {
     const InputStatement& statement = collector.Model().statements[index];
     const std::size_t count = statement.words.size();
@@ -132,11 +142,7 @@ void CollectEntityNumbers(SymbolCollector& collector, std::size_t index) {
         std::optional<EntityKind> entity;
         if (block == "delete" || block == "dump" || block == "run_cells") {
             entity = Lookup(kOptionEntities, statement.option);
-        } else if (block == "inverse_modeling" && statement.option == "solutions") {
-            entity = EntityKind::Solution;
-        } else if ((block == "exchange" || block == "surface" || block == "gas_phase" ||
-                    block == "solid_solutions") &&
-                   statement.option.starts_with("equil")) {
+        } else if (NamesSolutions(block, statement.option)) {
             entity = EntityKind::Solution;
         }
         for (std::size_t word = 1; entity && word < statement.words.size(); ++word) {

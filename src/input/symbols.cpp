@@ -53,8 +53,9 @@ class Indexer {
   public:
     explicit Indexer(const InputModel& model) : m_collector(model), m_model(model) {}
 
-    SymbolIndex Run() {
-        for (std::size_t index = 0; index < m_model.statements.size(); ++index) {
+    SymbolIndex Run(std::size_t first, std::size_t end) {
+        m_collector.Reserve(end - first);
+        for (std::size_t index = first; index < end; ++index) {
             const InputStatement& statement = m_model.statements[index];
             if (statement.kind == StatementKind::Keyword) {
                 FlushProgram();
@@ -325,7 +326,11 @@ SymbolIndex::Related(const SymbolOccurrence& occurrence) const {
 }
 
 SymbolIndex IndexSymbols(const InputModel& model) {
-    return Indexer(model).Run();
+    return Indexer(model).Run(0, model.statements.size());
+}
+
+SymbolIndex IndexSymbols(const InputModel& model, std::size_t first, std::size_t end) {
+    return Indexer(model).Run(std::min(first, end), std::min(end, model.statements.size()));
 }
 
 } // namespace vxcheck

@@ -107,6 +107,12 @@ TEST(SymbolIndex, FindsEntityNumbers) {
     ASSERT_NE(used, nullptr);
     // SOLUTION 1-3, USE, COPY's source, the MIX row and the cell of DELETE
     EXPECT_EQ(index.Related(*used).size(), 5u);
+    // USE and SAVE, statements 2 and 3, indexed alone
+    const vxcheck::SymbolIndex part = vxcheck::IndexSymbols(model, 2, 4);
+    ASSERT_EQ(part.occurrences.size(), 2u);
+    EXPECT_EQ(part.occurrences[1].first, 7);
+    EXPECT_TRUE(vxcheck::IndexSymbols(model, 4, 2).occurrences.empty());
+    EXPECT_EQ(vxcheck::IndexSymbols(model, 0, 1000).occurrences.size(), index.occurrences.size());
 }
 
 TEST(SymbolIndex, IndexesEveryExampleInOrder) {

@@ -69,5 +69,7 @@ VXCHECK_API bool SameName(SymbolSpace space, std::string_view a, std::string_vie
 
 // Indexes the model's input. Time linear in the input's size.
 VXCHECK_API SymbolIndex IndexSymbols(const InputModel& model);
+// Indexes statements [first, end) of the model only, such as one block's.
+VXCHECK_API SymbolIndex IndexSymbols(const InputModel& model, std::size_t first, std::size_t end);
 
 } // namespace vxcheck

@@ -96,15 +96,11 @@ void AddSpreadRows(const FeatureContext& context, const BlockSpan& block, Docume
     }
 }
 
-// The names defined in a block, as its children; cursor walks the index once over all blocks.
-void AddDefinitions(const FeatureContext& context, const BlockSpan& block, std::size_t& cursor,
-                    DocumentSymbol& symbol) {
-    const std::vector<SymbolOccurrence>& occurrences = context.outline.Symbols().occurrences;
-    while (cursor < occurrences.size() && occurrences[cursor].statement < block.statement) {
-        ++cursor;
-    }
-    for (; cursor < occurrences.size() && occurrences[cursor].statement < block.end; ++cursor) {
-        const SymbolOccurrence& occurrence = occurrences[cursor];
+// The names defined in a block, as its children. Each block is indexed on its own, so that the
+// outline of a large input never holds the index of the whole.
+void AddDefinitions(const FeatureContext& context, const BlockSpan& block, DocumentSymbol& symbol) {
+    const SymbolIndex index = IndexSymbols(context.outline.Model(), block.statement, block.end);
+    for (const SymbolOccurrence& occurrence : index.occurrences) {
         if (!occurrence.definition || occurrence.space == SymbolSpace::Entity) {
             continue;
         }
@@ -125,7 +121,6 @@ std::vector<DocumentSymbol> DocumentSymbols(const FeatureContext& context) {
     std::vector<DocumentSymbol> symbols;
     std::vector<DocumentSymbol> open; // blocks since the last END
     std::string title;
-    std::size_t cursor = 0;
     auto closeSimulation = [&](std::optional<Position> end) {
         DocumentSymbol symbol;
         symbol.name = "Simulation " + std::to_string(symbols.size() + 1);
@@ -147,7 +142,7 @@ std::vector<DocumentSymbol> DocumentSymbols(const FeatureContext& context) {
             if (block.info->name == "solution_spread") {
                 AddSpreadRows(context, block, open.back());
             } else {
-                AddDefinitions(context, block, cursor, open.back());
+                AddDefinitions(context, block, open.back());
             }
         } else if (!open.empty()) {
             closeSimulation(BlockSymbol(context, block).range.end);
