@@ -115,6 +115,27 @@ TEST(SymbolIndex, FindsEntityNumbers) {
     EXPECT_EQ(vxcheck::IndexSymbols(model, 0, 1000).occurrences.size(), index.occurrences.size());
 }
 
+TEST(SymbolIndex, ReadsCellsMixesFormulasAndBadReactions) {
+    const std::vector<std::string> expected = {"1-2:4:r", "1:4:r", "5:4:d",     "6:4:d",
+                                               "1:4:r",   "1:4:r", "Hfo_w:0:r", "O:0:r",
+                                               "H:0:r",   "2:4:d", "Fe+2:1:r"};
+    EXPECT_EQ(Describe("DUMP\n"
+                       "  -solution 1-2\n"
+                       "COPY cell 1 5\n"
+                       "EXCHANGE_MIX 6\n"
+                       "  1 0.5\n"
+                       "INVERSE_MODELING\n"
+                       "  -solutions 1 x\n"
+                       "SURFACE\n"
+                       "  Hfo_wOH 0.1 600 1\n"
+                       "SOLUTION_SPECIES\n"
+                       "  Fe+2 = = Fe+3\n"
+                       "REACTION 2\n"
+                       "  Fe+2 1\n"
+                       "USE nothing 3\n"),
+              expected);
+}
+
 TEST(SymbolIndex, IndexesEveryExampleInOrder) {
     const std::string text = ReadFile(std::string(VXCHECK_DATA_DIR) + "/examples/ex9.pqi");
     const vxcheck::InputModel model = vxcheck::ReadInput(text);
