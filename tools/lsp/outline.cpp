@@ -30,7 +30,10 @@ std::vector<Word> Pieces(const InputStatement& statement) {
 std::string Argument(const InputStatement& statement) {
     std::string argument;
     for (std::size_t i = 1; i < statement.words.size(); ++i) {
-        argument += (i > 1 ? " " : "") + std::string(statement.Word(i));
+        if (i > 1) {
+            argument += ' ';
+        }
+        argument += statement.Word(i);
     }
     return argument;
 }
@@ -49,6 +52,7 @@ Outline::Outline(const Document& document, const Vocabulary& vocabulary)
         BlockSpan span;
         span.info = info;
         span.statement = block.keyword;
+        span.end = block.end;
         const std::size_t begin = keyword.OffsetOf(keyword.words[0].begin);
         const TextPoint at = document.PointAt(begin);
         span.line = at.line;
@@ -77,6 +81,13 @@ const BlockSpan* Outline::BlockAt(int line, std::size_t byte) const {
                    (point.first == block.line && point.second < block.keyword.begin);
         });
     return after == m_blocks.begin() ? nullptr : &*(after - 1);
+}
+
+const SymbolIndex& Outline::Symbols() const {
+    if (!m_symbols) {
+        m_symbols = IndexSymbols(m_model);
+    }
+    return *m_symbols;
 }
 
 std::size_t Outline::StatementAt(std::size_t offset) const {

@@ -7,8 +7,10 @@
 #include "lsp/vocabulary.h"
 
 #include <vxcheck/input/model.h>
+#include <vxcheck/input/symbols.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ namespace vxcheck::lsp {
 struct BlockSpan {
     const BlockInfo* info = nullptr;
     std::size_t statement = 0; // the keyword statement, in the input model
+    std::size_t end = 0;       // one past the block's last statement
     int line = 0;              // line of the keyword
     Word keyword;              // the keyword as written
     std::size_t headerEnd = 0; // end of the keyword statement's text on its line
@@ -34,6 +37,8 @@ class Outline {
 
     const InputModel& Model() const { return m_model; }
     const std::vector<BlockSpan>& Blocks() const { return m_blocks; }
+    // The names and entity numbers of the document, indexed when first asked for.
+    const SymbolIndex& Symbols() const;
     // The block whose keyword stands at or before (line, byte), or null.
     const BlockSpan* BlockAt(int line, std::size_t byte) const;
     // The statement with a piece of text around offset (its ends included), or kNone.
@@ -44,6 +49,7 @@ class Outline {
   private:
     InputModel m_model;
     std::vector<BlockSpan> m_blocks;
+    mutable std::optional<SymbolIndex> m_symbols;
 };
 
 } // namespace vxcheck::lsp

@@ -158,12 +158,12 @@ void ToUtf8Strings(Json& value) {
     }
 }
 
+} // namespace
+
 void AppendPosition(std::string& out, const Position& position) {
     out += "{\"line\":" + std::to_string(position.line) +
            ",\"character\":" + std::to_string(position.character) + "}";
 }
-
-} // namespace
 
 std::string JsonToText(const Json& value) {
     try {

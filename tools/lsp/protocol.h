@@ -155,6 +155,9 @@ void AppendJsonString(std::string& out, std::string_view text);
 struct JsonText {
     std::string text;
 };
+// Appends a position as a JSON object.
+void AppendPosition(std::string& out, const Position& position);
+
 // A completion list as JSON text. Lists of a thousand names are common, and a tree of them costs
 // several times what writing the text does. Its strings must be UTF-8.
 JsonText ToJsonText(const CompletionList& list);
@@ -182,7 +185,14 @@ struct SignatureHelp {
 void to_json(Json& json, const SignatureHelp& help);
 
 // The values of SymbolKind that the server uses.
-enum class SymbolKind { Namespace = 3, Struct = 23 };
+enum class SymbolKind {
+    Namespace = 3,
+    Class = 5,
+    Field = 8,
+    Function = 12,
+    Constant = 14,
+    Struct = 23
+};
 
 struct DocumentSymbol {
     std::string name;

@@ -8,6 +8,7 @@
 #include "lsp/message_body.h"
 #include "lsp/outline.h"
 #include "lsp/protocol.h"
+#include "lsp/protocol_navigation.h"
 #include "lsp/transport.h"
 #include "lsp/vocabulary.h"
 
@@ -67,9 +68,16 @@ class Server {
     void Notify(const char* method, Json params);
 
     JsonText OnCompletion(const TextDocumentPositionParams& params);
-    Json OnDocumentSymbol(const DocumentSymbolParams& params);
+    Json OnDefinition(const TextDocumentPositionParams& params);
+    Json OnDocumentHighlight(const TextDocumentPositionParams& params);
+    JsonText OnDocumentSymbol(const DocumentSymbolParams& params);
     Json OnHover(const TextDocumentPositionParams& params);
     Json OnSignatureHelp(const TextDocumentPositionParams& params);
+    Json OnPrepareRename(const TextDocumentPositionParams& params);
+    Json OnReferences(const ReferenceParams& params);
+    Json OnRename(const RenameParams& params);
+    JsonText OnSemanticTokensFull(const SemanticTokensParams& params);
+    JsonText OnSemanticTokensDelta(const SemanticTokensParams& params);
     Json OnInitialize(const Json& params);
     Json OnShutdown(const Json& params);
     void OnCancelRequest(const Json& params);
@@ -93,6 +101,8 @@ class Server {
     DatabaseCache m_databases;
     Documents m_documents;
     std::map<std::string, std::pair<unsigned, std::unique_ptr<Outline>>> m_outlines;
+    std::map<std::string, SemanticTokens> m_semanticTokens; // the last sent, for deltas
+    unsigned m_semanticResults = 0;
     Settings m_settings;
     PositionEncoding m_encoding = PositionEncoding::Utf16;
     bool m_snippets = false; // the client takes completion items in the snippet format

@@ -77,6 +77,7 @@ void Server::OnDidClose(const DidCloseTextDocumentParams& params) {
                            "document not open: " + params.textDocument.uri};
     }
     m_outlines.erase(params.textDocument.uri);
+    m_semanticTokens.erase(params.textDocument.uri);
     Notify("textDocument/publishDiagnostics",
            {{"uri", params.textDocument.uri}, {"diagnostics", Json::array()}});
 }
@@ -111,10 +112,10 @@ Json Server::OnSignatureHelp(const TextDocumentPositionParams& params) {
     return help ? Json(*help) : Json(nullptr);
 }
 
-Json Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
+JsonText Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
     Document& document = OpenDocument(params.textDocument.uri);
     FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
-    return DocumentSymbols(context);
+    return ToJsonText(DocumentSymbols(context));
 }
 
 } // namespace vxcheck::lsp

@@ -2,6 +2,8 @@
 // exit, $/cancelRequest and workspace/didChangeConfiguration.
 #include "lsp/server.h"
 
+#include "lsp/features/navigation.h"
+
 #include <algorithm>
 
 namespace vxcheck::lsp {
@@ -47,6 +49,12 @@ Json Server::OnInitialize(const Json& params) {
              {"hoverProvider", true},
              {"signatureHelpProvider", {{"triggerCharacters", {"(", ","}}}},
              {"documentSymbolProvider", true},
+             {"definitionProvider", true},
+             {"referencesProvider", true},
+             {"documentHighlightProvider", true},
+             {"renameProvider", {{"prepareProvider", true}}},
+             {"semanticTokensProvider",
+              {{"legend", SemanticTokensLegend()}, {"full", {{"delta", true}}}}},
          }},
         {"serverInfo", {{"name", "vxcheck"}, {"version", VXCHECK_VERSION}}},
     };

@@ -30,8 +30,48 @@ TEST(DocumentSymbol, BlocksStandInsideTheirSimulation) {
     EXPECT_EQ(simulation.children[2].range.end.character, 25);
     EXPECT_EQ(solution.detail, "");
     EXPECT_EQ(simulation.range.end.line, 6);
-    EXPECT_EQ(symbols[1].name, "SOLUTION 2");
-    EXPECT_TRUE(symbols[1].children.empty());
+    // The blocks after the last END are a simulation too.
+    EXPECT_EQ(symbols[1].name, "Simulation 2");
+    ASSERT_EQ(symbols[1].children.size(), 1u);
+    EXPECT_EQ(symbols[1].children[0].name, "SOLUTION 2");
+}
+
+TEST(DocumentSymbol, BlocksListWhatTheyDefine) {
+    Marked marked("|PHASES\n"
+                  "Fix_H+\n"
+                  "  H+ = H+\n"
+                  "SOLUTION_SPECIES\n"
+                  "H+ = H+\n"
+                  "RATES\n"
+                  "Calcite\n"
+                  "-start\n"
+                  "10 SAVE 0\n"
+                  "-end\n"
+                  "Pyrite\n"
+                  "SOLUTION_SPREAD\n"
+                  "  -units mmol/kgw\n"
+                  "Number\tCa\tNa\n"
+                  "5\t1\t2\n"
+                  "\t1\t2\n"
+                  "SAVE solution 3\n");
+    std::vector<DocumentSymbol> symbols = DocumentSymbols(marked.context);
+    ASSERT_EQ(symbols.size(), 1u);
+    const std::vector<DocumentSymbol>& blocks = symbols[0].children;
+    ASSERT_EQ(blocks.size(), 5u);
+    ASSERT_EQ(blocks[0].children.size(), 1u);
+    EXPECT_EQ(blocks[0].children[0].name, "Fix_H+");
+    EXPECT_EQ(blocks[0].children[0].kind, SymbolKind::Class);
+    EXPECT_EQ(blocks[0].children[0].range.start.line, 1);
+    ASSERT_EQ(blocks[1].children.size(), 1u);
+    EXPECT_EQ(blocks[1].children[0].name, "H+");
+    ASSERT_EQ(blocks[2].children.size(), 2u);
+    EXPECT_EQ(blocks[2].children[1].name, "Pyrite");
+    EXPECT_EQ(blocks[2].children[1].kind, SymbolKind::Function);
+    ASSERT_EQ(blocks[3].children.size(), 2u);
+    EXPECT_EQ(blocks[3].children[0].name, "Solution 5");
+    EXPECT_EQ(blocks[3].children[1].name, "Row 2");
+    EXPECT_EQ(blocks[3].children[1].range.start.line, 15);
+    EXPECT_TRUE(blocks[4].children.empty()); // SAVE makes an entity, not a name
 }
 
 } // namespace

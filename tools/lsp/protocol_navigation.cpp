@@ -1,0 +1,134 @@
+// JSON conversions of navigation, renaming and semantic tokens.
+#include "lsp/protocol_navigation.h"
+
+#include "lsp/positions.h"
+
+#include <charconv>
+#include <iterator>
+
+namespace vxcheck::lsp {
+
+void to_json(Json& json, const Location& location) {
+    json = Json{{"uri", location.uri}, {"range", location.range}};
+}
+
+void from_json(const Json& json, ReferenceParams& params) {
+    RequireObject(json, "textDocument").get_to(params.textDocument);
+    RequireObject(json, "position").get_to(params.position);
+    if (json.contains("context")) {
+        const Json& context = RequireObject(json, "context");
+        if (auto include = context.find("includeDeclaration"); include != context.end()) {
+            if (!include->is_boolean()) {
+                throw ParamsError("field 'includeDeclaration' must be a boolean");
+            }
+            params.includeDeclaration = include->get<bool>();
+        }
+    }
+}
+
+void from_json(const Json& json, RenameParams& params) {
+    RequireObject(json, "textDocument").get_to(params.textDocument);
+    RequireObject(json, "position").get_to(params.position);
+    params.newName = RequireString(json, "newName");
+}
+
+void to_json(Json& json, const TextEdit& edit) {
+    json = Json{{"range", edit.range}, {"newText", edit.newText}};
+}
+
+void to_json(Json& json, const WorkspaceEdit& edit) {
+    json = Json{{"changes", Json::object()}};
+    for (const auto& [uri, edits] : edit.changes) {
+        json["changes"][uri] = edits;
+    }
+}
+
+void to_json(Json& json, const DocumentHighlight& highlight) {
+    json = Json{{"range", highlight.range}, {"kind", static_cast<int>(highlight.kind)}};
+}
+
+void from_json(const Json& json, SemanticTokensParams& params) {
+    RequireObject(json, "textDocument").get_to(params.textDocument);
+    if (json.contains("previousResultId")) {
+        params.previousResultId = RequireString(json, "previousResultId");
+    }
+}
+
+namespace {
+
+// resultId is the server's own: digits only, so it needs no escaping.
+void AppendNumbers(std::string& out, const std::vector<unsigned>& numbers) {
+    out += '[';
+    char digits[16];
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        const std::to_chars_result written =
+            std::to_chars(std::begin(digits), std::end(digits), numbers[i]);
+        out.append(digits, written.ptr);
+    }
+    out += ']';
+}
+
+} // namespace
+
+void AppendRange(std::string& out, const Range& range) {
+    out += "{\"start\":";
+    AppendPosition(out, range.start);
+    out += ",\"end\":";
+    AppendPosition(out, range.end);
+    out += '}';
+}
+
+void AppendSymbols(std::string& out, const std::vector<DocumentSymbol>& symbols) {
+    out += '[';
+    for (const DocumentSymbol& symbol : symbols) {
+        out += &symbol == symbols.data() ? "{\"name\":" : ",{\"name\":";
+        AppendJsonString(out, ToUtf8(symbol.name));
+        out += ",\"kind\":" + std::to_string(static_cast<int>(symbol.kind));
+        if (!symbol.detail.empty()) {
+            out += ",\"detail\":";
+            AppendJsonString(out, ToUtf8(symbol.detail));
+        }
+        out += ",\"range\":";
+        AppendRange(out, symbol.range);
+        out += ",\"selectionRange\":";
+        AppendRange(out, symbol.selectionRange);
+        if (!symbol.children.empty()) {
+            out += ",\"children\":";
+            AppendSymbols(out, symbol.children);
+        }
+        out += '}';
+    }
+    out += ']';
+}
+
+JsonText ToJsonText(const std::vector<DocumentSymbol>& symbols) {
+    std::string out;
+    AppendSymbols(out, symbols);
+    return {std::move(out)};
+}
+
+JsonText ToJsonText(const SemanticTokens& tokens) {
+    std::string out = "{\"resultId\":\"" + tokens.resultId + "\",\"data\":";
+    out.reserve(out.size() + tokens.data.size() * 4 + 2);
+    AppendNumbers(out, tokens.data);
+    out += '}';
+    return {std::move(out)};
+}
+
+JsonText ToJsonText(const SemanticTokensDelta& delta) {
+    std::string out = "{\"resultId\":\"" + delta.resultId + "\",\"edits\":[";
+    for (const SemanticTokensEdit& edit : delta.edits) {
+        out += &edit == delta.edits.data() ? "{" : ",{";
+        out += "\"start\":" + std::to_string(edit.start) +
+               ",\"deleteCount\":" + std::to_string(edit.deleteCount) + ",\"data\":";
+        AppendNumbers(out, edit.data);
+        out += '}';
+    }
+    out += "]}";
+    return {std::move(out)};
+}
+
+} // namespace vxcheck::lsp
