@@ -125,6 +125,9 @@ constexpr std::size_t kLookBack = 256;
 } // namespace
 
 std::string_view ContinuedOption(const InputModel& model, int blockIndex, std::size_t index) {
+    if (blockIndex < 0 || static_cast<std::size_t>(blockIndex) >= model.blocks.size()) {
+        return {}; // a line outside any block continues no option
+    }
     const InputBlock& block = model.blocks[static_cast<std::size_t>(blockIndex)];
     const std::size_t first =
         std::max(block.keyword + 1, index > kLookBack ? index - kLookBack : 0);

@@ -83,6 +83,9 @@ TEST(InputPosition, NewWordsAndNewLines) {
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  -|"), std::vector<E>{E::Option});
     EXPECT_EQ(ExpectedAt("USE solution 1\n|"), std::vector<E>{E::Keyword});
     EXPECT_EQ(ExpectedAt("|"), std::vector<E>{E::Keyword});
+    // Words outside any block: before the first keyword and after END.
+    EXPECT_EQ(Marked("Ca 1 |").position.block, -1);
+    EXPECT_EQ(Marked("SOLUTION 1\nEND\nCa 1 |").position.block, -1);
     EXPECT_TRUE(Marked("SOLUTION 1 # pH |").position.comment);
     EXPECT_TRUE(ExpectedAt("SOLUTION 1 # pH |").empty());
 

@@ -129,7 +129,8 @@ TEST(MessageBody, DocumentsWithBytesThatAreNotUtf8InEveryEncoding) {
         EXPECT_EQ(session.Answer(0)["result"]["capabilities"]["positionEncoding"], test.chosen);
         EXPECT_TRUE(session.Answer(1).contains("result"));
         // The title keeps its bytes, shown as the Latin-1 characters they most likely are.
-        EXPECT_EQ(session.Answer(2)["result"][0]["name"], "EQUILIBRIUM_PHASES 1 \xC3\xA9t\xC3\xA9");
+        EXPECT_EQ(session.Answer(2)["result"][0]["children"][0]["name"],
+                  "EQUILIBRIUM_PHASES 1 \xC3\xA9t\xC3\xA9");
         EXPECT_TRUE(session.Answer(3)["result"]["items"].is_array());
         std::vector<Json> published = session.Notifications("textDocument/publishDiagnostics");
         ASSERT_EQ(published.size(), 2u);

@@ -198,7 +198,8 @@ TEST(Completion, BasicStatementsFunctionsArgumentsAndLines) {
     EXPECT_TRUE(Completed(program + "  30 PUNCH \"|").list.items.empty());
 }
 
-// Each template, its placeholders replaced by their defaults, is an input lint finds no error in.
+// Each template, its placeholders replaced by their defaults and after the solutions it uses, is
+// an input lint finds no error in.
 TEST(Completion, BlockTemplatesOnlyForClientsThatTakeSnippetsAndThatPhreeqcReads) {
     EXPECT_FALSE(Completed("|").Has("SOLUTION block"));
     Completed offered("|", true);
@@ -220,6 +221,8 @@ TEST(Completion, BlockTemplatesOnlyForClientsThatTakeSnippetsAndThatPhreeqcReads
             }
             text.replace(at, braced ? close - at + 1 : 2, value);
         }
+        // After the solutions that a TRANSPORT over its cells needs.
+        text = "SOLUTION 0-40\nEND\n" + text;
         for (const vxcheck::Diagnostic& diagnostic : LintInput(text, &Phreeqc().table)) {
             EXPECT_NE(diagnostic.severity, vxcheck::Severity::Error)
                 << item.label << ": " << diagnostic.message;
