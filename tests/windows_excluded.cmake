@@ -22,6 +22,20 @@ set(VXCHECK_WINDOWS_EXCLUDED
   # Makes its folders with mkdtemp and sets variables with setenv.
   cli/lint_test.cpp)
 
+# Called once the test folders are added. MinGW's GCC 12 takes the strings of a moved aggregate in
+# name_table_test.cpp for "maybe uninitialized".
+function(vxcheck_windows_test_options)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/tests/names/name_table_test.cpp
+    DIRECTORY ${PROJECT_SOURCE_DIR}/tests/names PROPERTIES COMPILE_OPTIONS -Wno-maybe-uninitialized)
+endfunction()
+
+# Test cases left out under Wine, as GoogleTest patterns.
+set(VXCHECK_WINDOWS_EXCLUDED_CASES
+  # 100,000 sibling items into the tree view: a test of the library's walk without recursion,
+  # which the Linux builds run in under a second; Wine's tree view took more than ten minutes.
+  VisualTreeChain.InsertsLongSiblingChainsInOrder)
+string(REPLACE ";" ":" VXCHECK_WINDOWS_GTEST_FILTER "-${VXCHECK_WINDOWS_EXCLUDED_CASES}")
+
 # Sets out to the sources of ARGN that the Windows build compiles.
 function(vxcheck_windows_sources out)
   set(kept)

@@ -8,18 +8,17 @@ set -euo pipefail
 linux=$(realpath "$1")
 windows=$(realpath "$2")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+[ -n "${VXCHECK_KEEP_WORK:-}" ] || trap 'rm -rf "$work"' EXIT
 
 cases=()
 # What needs no database, then each database's names in both readings.
-cases+=("keywords" "basic" "identifiers" "identifiers SOLUTION" "identifiers equilibrium_phases"
-  "check Equilibrium_Phases" "check nothing" "tree" "--json keywords" "--help" "--version"
-  "find minerals Ca" "nosuchcommand")
+cases+=("keywords" "basic" "identifiers" "identifiers SOLUTION" "check Equilibrium_Phases"
+  "check nothing" "tree" "--json identifiers" "--help" "--version" "nosuchcommand")
 for db in data/databases/*.dat data/sample.dat; do
   for reading in "" "--phreeqc3 "; do
-    for query in master-species-comp master-species aqueous-species phases minerals gases \
-      "find aqueous Ca" "find minerals --mode inc Ca C" "find exchange --mode or X" \
-      "find surface --mode con Hfo" "--json gases"; do
+    # The lists that a read fills, and the searches over the species cache, in text and JSON.
+    for query in master-species-comp aqueous-species phases "find surface --mode or O" \
+      "--json find minerals --mode inc Ca C"; do
       cases+=("--db $db ${reading}${query}")
     done
   done
@@ -46,15 +45,16 @@ for half in 0 1; do
     printf '@echo off\r\ncd /d %s\r\n' "$root"
     for i in "${!cases[@]}"; do
       [ $((i % 2)) -eq "$half" ] || continue
-      printf '"%s" %s >"%s\\%s.out" 2>"%s\\%s.err"\r\necho %%ERRORLEVEL%%>"%s\\%s.rc"\r\n' \
+      printf '"%s" %s >"%s\\%s.out" 2>"%s\\%s.err"\r\n>"%s\\%s.rc" echo %%ERRORLEVEL%%\r\n' \
         "$exe" "${cases[$i]}" "$out" "$i" "$out" "$i" "$out" "$i"
     done
   } >"$work/half$half.bat"
 done
+# cmd ends with the status of the batch's last program; the .rc files hold every status.
 wine cmd /c "$(windows_path "$work/half0.bat")" &
 first=$!
-wine cmd /c "$(windows_path "$work/half1.bat")"
-wait "$first"
+wine cmd /c "$(windows_path "$work/half1.bat")" || true
+wait "$first" || true
 
 passed=0
 failed=0

@@ -9,5 +9,11 @@ linux_vxcheck=$2
 # shellcheck source=scripts/windows/wine_env.sh
 source "$(dirname "$0")/wine_env.sh"
 
-xvfb-run -a ctest --test-dir "$WINDOWS_BUILD" --output-on-failure -j 2 -LE heavy
-./scripts/windows/compare_cli.sh "$linux_vxcheck" "$WINDOWS_BUILD/bin/vxcheck.exe"
+# One display for the whole run; the Wine session ends with it, so that no Wine process keeps a
+# display that is gone.
+xvfb-run -a bash -c '
+  status=0
+  ctest --test-dir "$1" --output-on-failure -j 2 || status=1
+  ./scripts/windows/compare_cli.sh "$2" "$1/bin/vxcheck.exe" || status=1
+  wineserver -k
+  exit $status' _ "$WINDOWS_BUILD" "$linux_vxcheck"

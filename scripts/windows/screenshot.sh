@@ -15,5 +15,6 @@ xvfb-run -a -s "-screen 0 480x580x24" bash -c '
   wine explorer /desktop=vxcheck,480x580 "$1" 12 &
   sleep 8
   import -window root "$2"
-  wait' _ "$program" "$output"
+  wait
+  wineserver -k' _ "$program" "$output"
 echo "wrote $output"
