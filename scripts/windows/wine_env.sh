@@ -12,3 +12,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "wine prefix $WINEPREFIX created in $(($(date +%s) - start)) s"
 fi
 wineserver -p 30 # stays up between the programs, then ends by itself
+# Wine's services start with its first program and inherit that program's output: start them
+# here, with nowhere to write, so that no pipe of the caller is held open by them.
+wineboot </dev/null >/dev/null 2>&1
