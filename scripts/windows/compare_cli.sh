@@ -28,8 +28,8 @@ cases+=("--db data/databases/phreeqc.dat --db data/databases/wateq4f.dat phases"
 
 mkdir -p "$work/linux" "$work/windows"
 for i in "${!cases[@]}"; do
-  # shellcheck disable=SC2086 # each case is a command line, split at blanks on purpose
   set +e
+  # shellcheck disable=SC2086 # each case is a command line, split at blanks on purpose
   "$linux" ${cases[$i]} >"$work/linux/$i.out" 2>"$work/linux/$i.err"
   echo $? >"$work/linux/$i.rc"
   set -e

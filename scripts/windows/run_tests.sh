@@ -11,6 +11,7 @@ source "$(dirname "$0")/wine_env.sh"
 
 # One display for the whole run; the Wine session ends with it, so that no Wine process keeps a
 # display that is gone.
+# shellcheck disable=SC2016 # the inner script's variables are its own
 xvfb-run -a bash -c '
   status=0
   ctest --test-dir "$1" --output-on-failure -j 2 || status=1

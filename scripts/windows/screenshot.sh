@@ -11,6 +11,7 @@ program=$(realpath "$WINDOWS_BUILD/bin/keyword_tree_window.exe")
 
 # Inside the display: the program in a 480x580 Wine desktop, closing itself after 12 seconds; the
 # picture is taken once the window has been drawn.
+# shellcheck disable=SC2016 # the inner script's variables are its own
 xvfb-run -a -s "-screen 0 480x580x24" bash -c '
   wine explorer /desktop=vxcheck,480x580 "$1" 12 &
   sleep 8
