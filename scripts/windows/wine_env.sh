@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows scripts: Wine with its prefix in the Windows build folder, quiet, without
 # the .NET and HTML runtimes that a first start would otherwise offer to install. Creates the prefix
 # on first use (wineboot; its time is printed) and keeps one wineserver running for the caller.
