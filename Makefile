@@ -7,11 +7,13 @@ BENCH_BUILD ?= build-bench
 COVERAGE_BUILD ?= build-coverage
 FUZZ_BUILD ?= build-fuzz
 VSIX_BUILD ?= build-vsix
-WINDOWS_PREFIX ?= build-windows/install
+WINDOWS_BUILD ?= build-windows
+WINDOWS_PREFIX ?= $(WINDOWS_BUILD)/install
 FUZZ_SECONDS ?= 30
 MIN_LINE_COVERAGE ?= 90
 
-.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean vsix vscode-test
+.PHONY: run test deps run-deps build build-asan build-coverage static-checks coverage fuzz bench clean vsix vscode-test \
+  windows-deps windows windows-test screenshot dist
 
 # Installs what a fresh machine lacks (Debian packages), once per machine: run-deps only what
 # building and running the program need, deps also what the tests and quality checks need.
@@ -19,6 +21,10 @@ run-deps:
 	@./scripts/install-deps.sh run
 deps:
 	@./scripts/install-deps.sh test
+
+# The Windows build: MinGW-w64 cross compiler, cmake/mingw-w64.cmake, programs run under Wine.
+windows-deps:
+	@./scripts/install-deps.sh windows
 
 run: run-deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DVXCHECK_BUILD_TESTS=OFF
@@ -56,6 +62,31 @@ test: build build-asan
 	$(MAKE) fuzz
 	./scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 	$(MAKE) vscode-test
+	$(MAKE) windows-test
+
+# vxcheck.dll (with its import library vxcheck.dll.a), vxcheck.exe and the tests, cross-compiled
+# for 64-bit Windows, the MinGW runtime linked in statically; installed at WINDOWS_PREFIX.
+windows: windows-deps
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DVXCHECK_WERROR=ON
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	cmake --install $(WINDOWS_BUILD) --prefix $(WINDOWS_PREFIX)
+
+# Every test program of the Windows build under Wine (in Xvfb), then the Windows program's answers
+# against the Linux program's on every shipped database (scripts/windows/run_tests.sh).
+windows-test: windows build
+	./scripts/windows/run_tests.sh $(WINDOWS_BUILD) $(BUILD)/tools/cli/vxcheck
+
+# docs/keyword-tree.png: the keyword tree in a real window (examples/), under Wine and Xvfb.
+screenshot: windows
+	./scripts/windows/screenshot.sh $(WINDOWS_BUILD) docs/keyword-tree.png
+
+# Release archives in dist/: vxcheck-VERSION-linux-x86_64.tar.gz and
+# vxcheck-VERSION-windows-x86_64.zip, each unpacked into a fresh folder and tried.
+dist: run windows
+	cmake --install $(RELEASE_BUILD) --prefix $(RELEASE_BUILD)/install
+	./scripts/dist.sh linux $(RELEASE_BUILD)/install dist
+	./scripts/dist.sh windows $(WINDOWS_PREFIX) dist $(WINDOWS_BUILD)
 
 # The VS Code extension (editors/vscode) as platform packages that carry the server: linux-x64 from
 # a Release build whose program needs no C++ runtime of the user's machine, and win32-x64 when a
@@ -97,4 +128,5 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(BENCH_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD) $(VSIX_BUILD)
+	rm -rf $(WINDOWS_BUILD) dist
 	rm -rf editors/vscode/node_modules editors/vscode/out editors/vscode/server

@@ -2,6 +2,8 @@
 # Installs the Debian packages that vxcheck needs, when they are missing.
 # Usage: scripts/install-deps.sh run    what building the library and the program needs (make run)
 #        scripts/install-deps.sh test   that, and what every test and quality check needs (make test)
+#        scripts/install-deps.sh windows what the Windows build and its tests need (make windows,
+#                                        make windows-test, make screenshot, make dist)
 set -euo pipefail
 
 # Building: the compiler and CMake; the language server's JSON library, built into the program.
@@ -13,10 +15,17 @@ run_packages=(cmake make g++ nlohmann-json3-dev)
 test_packages=(pkgconf libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev gcovr
   valgrind cppcheck clang-tidy clang-format neovim emacs-nox elpa-eglot)
 
+# Windows: the MinGW-w64 cross compiler with POSIX threads (std::thread and std::mutex), the
+# GoogleTest sources to build for it, Wine to run what it makes, Xvfb and ImageMagick for the
+# screenshot of a real window, zip and unzip for the release archive.
+windows_packages=(cmake make ccache g++-mingw-w64-x86-64-posix mingw-w64-tools nlohmann-json3-dev
+  googletest wine64 wine xvfb xauth imagemagick zip unzip)
+
 case "${1:-test}" in
   run) packages=("${run_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2 && exit 2 ;;
+  windows) packages=("${windows_packages[@]}") ;;
+  *) echo "usage: $0 run|test|windows" >&2 && exit 2 ;;
 esac
 
 missing=()

@@ -33,6 +33,23 @@ class Descriptor {
     int m_descriptor;
 };
 
+// A descriptor that reads the file's bytes as they are, or -1 (errno says why).
+int OpenForReading(const char* path) {
+#if defined(_WIN32)
+    // Binary, so that the runtime neither joins carriage returns to line feeds nor ends the file
+    // at byte 26: the reader applies those rules itself.
+    const int descriptor = open(path, O_RDONLY | O_BINARY);
+    // The runtime refuses to open a folder (EACCES); the reason then names what it is.
+    struct stat status {};
+    if (descriptor < 0 && errno == EACCES && stat(path, &status) == 0 && S_ISDIR(status.st_mode)) {
+        errno = EISDIR;
+    }
+    return descriptor;
+#else
+    return open(path, O_RDONLY | O_CLOEXEC);
+#endif
+}
+
 DatabaseFile Refused(std::string reason) {
     DatabaseFile file;
     file.reason = std::move(reason);
@@ -68,7 +85,7 @@ bool ReadAll(int descriptor, std::size_t expected, std::string& bytes) {
 } // namespace
 
 DatabaseFile ReadDatabaseFile(const CString& path) {
-    const Descriptor descriptor(open(path.GetString(), O_RDONLY | O_CLOEXEC));
+    const Descriptor descriptor(OpenForReading(path.GetString()));
     struct stat status {};
     if (descriptor.Get() < 0 || fstat(descriptor.Get(), &status) != 0) {
         return Refused(std::strerror(errno));

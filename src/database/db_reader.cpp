@@ -8,6 +8,11 @@
 
 namespace {
 
+#if defined(_WIN32)
+// The Windows runtime has no getc_unlocked; a stream is read by one thread at a time all the same.
+#define getc_unlocked _getc_nolock
+#endif
+
 // Byte 26 (Ctrl-Z) ends a database file as if nothing followed it.
 constexpr int kEndOfFileByte = 26;
 

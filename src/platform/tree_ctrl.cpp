@@ -1,6 +1,8 @@
 // CWnd and CTreeCtrl: each tree-control operation is one message to the control's window.
 #include <vxcheck/platform/tree_ctrl.h>
 
+#include "platform/tree_view_class.h"
+
 #include <vector>
 
 CWnd::~CWnd() {
@@ -22,9 +24,11 @@ BOOL CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     if (m_hWnd != nullptr) {
         return FALSE;
     }
+    vxcheck::PrepareTreeViewClass();
     m_hWnd = ::CreateWindowExA(
         0, WC_TREEVIEWA, nullptr, style, rect.left, rect.top, rect.right - rect.left,
-        rect.bottom - rect.top, parent != nullptr ? parent->GetSafeHwnd() : nullptr,
+        rect.bottom - rect.top,
+        vxcheck::TreeViewParent(parent != nullptr ? parent->GetSafeHwnd() : nullptr, style),
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
     return m_hWnd != nullptr ? TRUE : FALSE;
 }

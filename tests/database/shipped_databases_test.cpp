@@ -65,7 +65,7 @@ TEST(ShippedDatabases, EveryFileGivesConsistentLists) {
         ++files;
         SCOPED_TRACE(entry.path().filename().string());
         Cvx_Check checker;
-        checker.ReadDatabase(entry.path().c_str());
+        checker.ReadDatabase(entry.path().string().c_str());
         const std::string composition = Join(checker.GetMasterSpeciesComp());
         const std::string masters = Join(checker.GetMasterSpecies());
         const std::string lists = Lists(checker);
@@ -77,7 +77,7 @@ TEST(ShippedDatabases, EveryFileGivesConsistentLists) {
         EXPECT_EQ(Join(checker.GetMinerals()) + " / " + Join(checker.GetGases()),
                   Split(checker.GetPhases()));
 
-        checker.ReadDatabase(entry.path().c_str());
+        checker.ReadDatabase(entry.path().string().c_str());
         EXPECT_EQ(Join(checker.GetMasterSpeciesComp()), composition + "|" + composition);
         EXPECT_EQ(Join(checker.GetMasterSpecies()), masters.empty() ? "" : masters + "|" + masters);
         EXPECT_EQ(Lists(checker), lists);

@@ -3,6 +3,7 @@
 
 #include <vxcheck/platform/afx_module.h>
 
+#include <algorithm>
 #include <vector>
 
 // The instance handles of the registered libraries, newest first.
@@ -19,4 +20,10 @@ inline std::vector<HMODULE> RegisteredLibraries() {
 inline std::vector<HMODULE> Then(std::vector<HMODULE> newer, const std::vector<HMODULE>& before) {
     newer.insert(newer.end(), before.begin(), before.end());
     return newer;
+}
+
+// Whether the library of instance handle module is registered, exactly once.
+inline bool IsRegistered(HMODULE module) {
+    const std::vector<HMODULE> modules = RegisteredLibraries();
+    return std::count(modules.begin(), modules.end(), module) == 1;
 }

@@ -4,14 +4,35 @@
 
 #include <system_error>
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace vxcheck::tools {
 
 namespace fs = std::filesystem;
 
-fs::path InstalledDatabaseFolder() {
+namespace {
+
+// The running program's own file, or an empty path.
+fs::path ProgramFile() {
+#if defined(_WIN32)
+    wchar_t file[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, file, sizeof file / sizeof file[0]);
+    return length == 0 || length == sizeof file / sizeof file[0] ? fs::path()
+                                                                 : fs::path(file, file + length);
+#else
     std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error) {
+    fs::path program = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : program;
+#endif
+}
+
+} // namespace
+
+fs::path InstalledDatabaseFolder() {
+    const fs::path program = ProgramFile();
+    if (program.empty()) {
         return {};
     }
     return (program.parent_path() / VXCHECK_DATABASES_FROM_BIN).lexically_normal();

@@ -6,11 +6,13 @@
 #include <vxcheck/export.h>
 #include <vxcheck/platform/win_types.h>
 
-// Reasons with which the loader calls a library's entry.
+// Reasons with which the loader calls a library's entry (on Windows, the system's own).
+#if !defined(_WIN32)
 constexpr DWORD DLL_PROCESS_DETACH = 0;
 constexpr DWORD DLL_PROCESS_ATTACH = 1;
 constexpr DWORD DLL_THREAD_ATTACH = 2;
 constexpr DWORD DLL_THREAD_DETACH = 3;
+#endif
 
 // One per extension library, zero-filled at load.
 struct AFX_EXTENSION_MODULE {

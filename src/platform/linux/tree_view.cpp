@@ -3,8 +3,8 @@
 #include <vxcheck/platform/mbstring.h>
 #include <vxcheck/platform/tree_view.h>
 
-#include "tree_view_filter.h"
-#include "window_object.h"
+#include "platform/linux/window_object.h"
+#include "platform/tree_view_filter.h"
 
 #include <cstring>
 #include <string>

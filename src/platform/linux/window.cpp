@@ -3,7 +3,8 @@
 #include <vxcheck/platform/tree_view.h>
 #include <vxcheck/platform/window.h>
 
-#include "window_object.h"
+#include "platform/linux/window_object.h"
+#include "platform/tree_view_class.h"
 
 #include <map>
 
@@ -62,4 +63,12 @@ BOOL IsWindow(HWND window) {
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     vxcheck::WindowObject* object = vxcheck::FindWindowObject(window);
     return object != nullptr ? object->HandleMessage(message, wParam, lParam) : 0;
+}
+
+void vxcheck::PrepareTreeViewClass() {
+    // CreateWindowExA knows the tree-view class from the start.
+}
+
+HWND vxcheck::TreeViewParent(HWND parent, DWORD /*style*/) {
+    return parent; // the library's windows are never shown, so any parent will do
 }
