@@ -105,7 +105,7 @@ class Server {
     unsigned m_semanticResults = 0;
     Settings m_settings;
     PositionEncoding m_encoding = PositionEncoding::Utf16;
-    bool m_snippets = false; // the client takes completion items in the snippet format
+    bool m_snippets = false;   // the client takes completion items in the snippet format
     bool m_plainHover = false; // the client shows no Markdown in hovers
     State m_state = State::Starting;
     bool m_exit = false;
