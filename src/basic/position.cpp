@@ -6,7 +6,6 @@
 #include <vxcheck/input/basic_position.h>
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 namespace vxcheck {
@@ -156,7 +155,8 @@ class Reader {
     }
 
     void SetCall() {
-        for (const Frame& frame : std::ranges::reverse_view(m_frames)) {
+        for (auto it = m_frames.rbegin(); it != m_frames.rend(); ++it) { // innermost first
+            const Frame& frame = *it;
             if (frame.function != nullptr) {
                 m_position.inCall = true;
                 m_position.call = {frame.function->name, frame.begin, frame.end, frame.argument};
