@@ -155,8 +155,8 @@ class Reader {
     }
 
     void SetCall() {
-        for (auto it = m_frames.rbegin(); it != m_frames.rend(); ++it) { // innermost first
-            const Frame& frame = *it;
+        for (std::size_t index = m_frames.size(); index-- > 0;) { // innermost first
+            const Frame& frame = m_frames[index];
             if (frame.function != nullptr) {
                 m_position.inCall = true;
                 m_position.call = {frame.function->name, frame.begin, frame.end, frame.argument};
