@@ -49,9 +49,9 @@ def header(what):
             f"// {what}\n")
 
 
-def table_file(what, row_type, function, cells):
+def table_file(what, row_type, function, cells, top=None, include="vxcheck/phreeqc3.h"):
     """One public table: a constexpr array of rows with their positions, and its getter."""
-    out = [header(what), "#include <vxcheck/phreeqc3.h>\n", "#include <iterator>\n",
+    out = [top or header(what), f"#include <{include}>\n", "#include <iterator>\n",
            "namespace vxcheck {\n", "namespace {\n", f"constexpr {row_type} kRows[] = {{"]
     for i, cell in enumerate(cells):
         out.append(f"    {{{cell}}}, // {i}")
