@@ -3,8 +3,9 @@
 // names. Every 10th line is completed at its end and in its first word, so that every kind of
 // field is met, near the start of the input and near its end (where the input's own definitions
 // before the point are the most). The baseline, measured in the same run, is a completion in a
-// comment, which offers nothing. Wall clock and processor time are both reported: on a machine
-// that other work keeps busy, the wall clock's tail is other processes' time.
+// comment, which offers nothing. The size of the answers' JSON is reported too. Wall clock and
+// processor time are both reported: on a machine that other work keeps busy, the wall clock's tail
+// is other processes' time.
 #include "grown_input.h"
 
 #include "lsp/features/features.h"
@@ -68,6 +69,8 @@ int main() {
     std::vector<double> samples;
     std::vector<double> cpu;
     std::size_t items = 0;
+    std::size_t json = 0;
+    std::size_t largest = 0;
     for (int line = 0; line < document.LineCount(); line += 10) {
         const std::string_view content = document.Line(line);
         const std::size_t first = content.find_first_not_of(' ');
@@ -78,6 +81,8 @@ int main() {
             cpu.push_back(ThreadMilliseconds() - cpuStart);
             samples.push_back(Milliseconds(Clock::now() - start));
             items += answer.text.size() > 40 ? 1 : 0;
+            json += answer.text.size();
+            largest = std::max(largest, answer.text.size());
         }
     }
     std::vector<double> baseline;
@@ -94,6 +99,9 @@ int main() {
                 "median %.3f ms, p99 %.3f ms, max %.3f ms\n",
                 document.LineCount(), samples.size(), items, p50, p99,
                 *std::max_element(samples.begin(), samples.end()));
+    std::printf("JSON of the answers: %zu bytes in all, %.0f bytes on average, the largest %zu "
+                "bytes\n",
+                json, static_cast<double>(json) / static_cast<double>(samples.size()), largest);
     std::printf("baseline (a completion in a comment): median %.4f ms; p99 / baseline %.0f\n",
                 floor, p99 / floor);
     const double cpuP99 = Percentile(cpu, 0.99);

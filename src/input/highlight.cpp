@@ -1,6 +1,6 @@
-// Highlighting reads what the other readers already know: the fields of each statement, the
-// symbol index for names and entity numbers, BASIC's tokenizer for program lines, and "#"
-// comments, which the statements leave out.
+// Highlighting reads what the other readers already know: the fields of each statement and the
+// names and entity numbers, both from the symbol index, BASIC's tokenizer for program lines, and
+// "#" comments, which the statements leave out.
 #include "basic/line_highlight.h"
 
 #include <vxcheck/input/fields.h>
@@ -115,7 +115,11 @@ class Highlighter {
         if (statement.words.empty()) {
             return;
         }
-        const std::vector<FieldKind> fields = ClassifyFields(m_model, index);
+        std::span<const FieldKind> fields = m_index.FieldsOf(m_model, index);
+        if (fields.empty()) { // an index of other statements
+            m_fields = ClassifyFields(m_model, index);
+            fields = m_fields;
+        }
         if (std::find(fields.begin(), fields.end(), FieldKind::Basic) != fields.end()) {
             Program(statement);
             return;
@@ -170,6 +174,7 @@ class Highlighter {
     std::size_t m_next = 0; // the first occurrence of the statements not yet read
     basic::LineHighlighter m_basic;
     std::vector<basic::LineSpan> m_line;
+    std::vector<FieldKind> m_fields; // a statement's fields when the index has none
     std::vector<HighlightSpan> m_spans;
 };
 

@@ -55,12 +55,23 @@ class Indexer {
 
     SymbolIndex Run(std::size_t first, std::size_t end) {
         m_collector.Reserve(end - first);
+        std::size_t firstWord = 0;
+        if (first < end) {
+            const InputWord* words = m_model.words.data();
+            const std::span<const InputWord> last = m_model.statements[end - 1].words;
+            firstWord = static_cast<std::size_t>(m_model.statements[first].words.data() - words);
+            m_fields.reserve(static_cast<std::size_t>(last.data() + last.size() - words) -
+                             firstWord);
+        }
         for (std::size_t index = first; index < end; ++index) {
             const InputStatement& statement = m_model.statements[index];
             if (statement.kind == StatementKind::Keyword) {
                 FlushProgram();
                 m_expectName = true;
             }
+            // Every statement's fields are kept, for the highlighting too.
+            m_kinds = ClassifyFields(m_model, index);
+            m_fields.insert(m_fields.end(), m_kinds.begin(), m_kinds.end());
             CollectEntityNumbers(m_collector, index);
             if (statement.block >= 0 && statement.kind != StatementKind::Keyword &&
                 statement.kind != StatementKind::Include) {
@@ -69,6 +80,8 @@ class Indexer {
         }
         FlushProgram();
         SymbolIndex index = m_collector.Take();
+        index.fields = std::move(m_fields);
+        index.firstWord = firstWord;
         // Occurrences come in input order but for a few (a program's names come at its end).
         auto earlier = [](const SymbolOccurrence& a, const SymbolOccurrence& b) {
             return a.begin < b.begin;
@@ -89,9 +102,8 @@ class Indexer {
         if (statement.kind == StatementKind::Data && CollectDefinitions(index, block)) {
             return;
         }
-        const std::vector<FieldKind> kinds = ClassifyFields(m_model, index);
-        for (std::size_t word = 0; word < kinds.size(); ++word) {
-            CollectField(index, word, kinds[word]);
+        for (std::size_t word = 0; word < m_kinds.size(); ++word) {
+            CollectField(index, word, m_kinds[word]);
         }
     }
 
@@ -246,6 +258,8 @@ class Indexer {
     std::vector<std::string_view> m_lines; // the program being read
     std::vector<std::size_t> m_lineStatements;
     bool m_expectName = true;
+    std::vector<FieldKind> m_kinds;  // the fields of the statement being read
+    std::vector<FieldKind> m_fields; // those of every statement read
 };
 
 } // namespace
@@ -323,6 +337,19 @@ SymbolIndex::Related(const SymbolOccurrence& occurrence) const {
         }
     }
     return related;
+}
+
+std::span<const FieldKind> SymbolIndex::FieldsOf(const InputModel& model,
+                                                 std::size_t statement) const {
+    if (statement >= model.statements.size() || model.statements[statement].words.empty()) {
+        return {};
+    }
+    const std::span<const InputWord> words = model.statements[statement].words;
+    const auto word = static_cast<std::size_t>(words.data() - model.words.data());
+    if (word < firstWord || word - firstWord + words.size() > fields.size()) {
+        return {};
+    }
+    return std::span<const FieldKind>(fields).subspan(word - firstWord, words.size());
 }
 
 SymbolIndex IndexSymbols(const InputModel& model) {

@@ -87,4 +87,24 @@ TEST(HighlightInput, SpansOfExamplesAreOrderedAndStayOnTheirLine) {
     }
 }
 
+TEST(HighlightInput, ColoursFieldsOfStatementsOutsideTheIndex) {
+    const std::string text = "SOLUTION 1\n"
+                             "  -units ppm\n"
+                             "EQUILIBRIUM_PHASES 1\n"
+                             "  Calcite 0 1\n";
+    const vxcheck::InputModel model = vxcheck::ReadInput(text);
+    // An index of the SOLUTION block only: the other block's words keep their fields' colours,
+    // and Calcite, with no occurrence, none.
+    const vxcheck::SymbolIndex index = vxcheck::IndexSymbols(model, 0, 2);
+    const std::vector<HighlightKind> expected = {
+        HighlightKind::Keyword, HighlightKind::EntityNumber, HighlightKind::Option,
+        HighlightKind::Units,   HighlightKind::Keyword,      HighlightKind::Number,
+        HighlightKind::Number,  HighlightKind::Number};
+    std::vector<HighlightKind> kinds;
+    for (const HighlightSpan& span : vxcheck::HighlightInput(text, model, index)) {
+        kinds.push_back(span.kind);
+    }
+    EXPECT_EQ(kinds, expected);
+}
+
 } // namespace

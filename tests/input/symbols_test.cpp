@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -161,6 +162,27 @@ TEST(SymbolIndex, IndexesEveryExampleInOrder) {
     ASSERT_NE(punched, nullptr);
     EXPECT_EQ(punched->space, SymbolSpace::Phase);
     EXPECT_GT(definitions, 20u);
+}
+
+TEST(SymbolIndex, KeepsTheFieldsOfTheStatementsItIndexes) {
+    const std::string text = ReadFile(std::string(VXCHECK_DATA_DIR) + "/examples/ex9.pqi");
+    const vxcheck::InputModel model = vxcheck::ReadInput(text);
+    const vxcheck::SymbolIndex whole = vxcheck::IndexSymbols(model);
+    const std::size_t count = model.statements.size();
+    const vxcheck::SymbolIndex part = vxcheck::IndexSymbols(model, count / 3, count / 2);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::vector<vxcheck::FieldKind> fields = vxcheck::ClassifyFields(model, i);
+        const std::span<const vxcheck::FieldKind> kept = whole.FieldsOf(model, i);
+        ASSERT_TRUE(std::equal(fields.begin(), fields.end(), kept.begin(), kept.end())) << i;
+        const std::span<const vxcheck::FieldKind> inPart = part.FieldsOf(model, i);
+        if (i >= count / 3 && i < count / 2) {
+            ASSERT_TRUE(std::equal(fields.begin(), fields.end(), inPart.begin(), inPart.end()))
+                << i;
+        } else {
+            ASSERT_TRUE(inPart.empty()) << i;
+        }
+    }
+    EXPECT_TRUE(whole.FieldsOf(model, count).empty());
 }
 
 } // namespace

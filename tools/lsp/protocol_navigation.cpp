@@ -4,7 +4,7 @@
 #include "lsp/positions.h"
 
 #include <charconv>
-#include <iterator>
+#include <limits>
 
 namespace vxcheck::lsp {
 
@@ -57,18 +57,24 @@ void from_json(const Json& json, SemanticTokensParams& params) {
 namespace {
 
 // resultId is the server's own: digits only, so it needs no escaping.
+// Written in place, into room for the longest numbers, and cut to size after: a full document's
+// tokens are hundreds of thousands of numbers, and appending each on its own costs more than
+// formatting it.
 void AppendNumbers(std::string& out, const std::vector<unsigned>& numbers) {
-    out += '[';
-    char digits[16];
+    constexpr std::size_t kLongest = std::numeric_limits<unsigned>::digits10 + 1;
+    const std::size_t start = out.size();
+    out.resize(start + 2 + numbers.size() * (kLongest + 1));
+    char* at = out.data() + start;
+    char* const limit = out.data() + out.size();
+    *at++ = '[';
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         if (i > 0) {
-            out += ',';
+            *at++ = ',';
         }
-        const std::to_chars_result written =
-            std::to_chars(std::begin(digits), std::end(digits), numbers[i]);
-        out.append(digits, written.ptr);
+        at = std::to_chars(at, limit, numbers[i]).ptr;
     }
-    out += ']';
+    *at++ = ']';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 } // namespace
@@ -112,7 +118,6 @@ JsonText ToJsonText(const std::vector<DocumentSymbol>& symbols) {
 
 JsonText ToJsonText(const SemanticTokens& tokens) {
     std::string out = "{\"resultId\":\"" + tokens.resultId + "\",\"data\":";
-    out.reserve(out.size() + tokens.data.size() * 4 + 2);
     AppendNumbers(out, tokens.data);
     out += '}';
     return {std::move(out)};

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <vxcheck/export.h>
+#include <vxcheck/input/fields.h>
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/names.h>
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -51,9 +53,19 @@ struct SymbolOccurrence {
     std::size_t statement = 0;
 };
 
-// The occurrences of an input, in input order.
+// The occurrences of an input, in input order, and the field kind of each word of the indexed
+// statements, which finding the names needs and highlighting reads again.
 struct SymbolIndex {
     std::vector<SymbolOccurrence> occurrences;
+    // ClassifyFields of the indexed statements, their words' kinds one after another in the
+    // model's word order; firstWord is the model word that fields[0] belongs to.
+    std::vector<FieldKind> fields;
+    std::size_t firstWord = 0;
+
+    // The field kinds of the words of model.statements[statement], as ClassifyFields gives them;
+    // empty for a statement that the index does not cover.
+    VXCHECK_API std::span<const FieldKind> FieldsOf(const InputModel& model,
+                                                    std::size_t statement) const;
 
     // The occurrence whose bytes hold offset (its end included), or null.
     VXCHECK_API const SymbolOccurrence* At(std::size_t offset) const;

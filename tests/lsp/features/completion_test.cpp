@@ -1,6 +1,7 @@
 // Completion: what each field offers, from phreeqc.dat's names and the input's own definitions,
 // with kinds, details and the range that the items replace.
 #include "fixture.h"
+#include "lsp/features/completion_filter.h"
 
 #include <vxcheck/input/lint.h>
 
@@ -52,15 +53,16 @@ struct Completed {
 };
 
 TEST(Completion, LineStartsOfferKeywordsOptionsAndTheBlocksData) {
-    Completed solution("SOLUTION 1\n  Ca 1\n  F|");
-    const CompletionItem* keyword = solution.Find("EQUILIBRIUM_PHASES");
-    ASSERT_NE(keyword, nullptr);
-    EXPECT_EQ(keyword->kind, CompletionItemKind::Keyword);
-    const CompletionItem* valence = solution.Find("Fe(2)");
+    Completed typed("SOLUTION 1\n  Ca 1\n  F|");
+    const CompletionItem* valence = typed.Find("Fe(2)");
     ASSERT_NE(valence, nullptr);
     EXPECT_EQ(valence->detail, "valence state");
     EXPECT_EQ(valence->textEdit.range.start.character, 2);
     EXPECT_EQ(valence->textEdit.range.end.character, 3);
+    Completed solution("SOLUTION 1\n  Ca 1\n  |");
+    const CompletionItem* keyword = solution.Find("EQUILIBRIUM_PHASES");
+    ASSERT_NE(keyword, nullptr);
+    EXPECT_EQ(keyword->kind, CompletionItemKind::Keyword);
     for (const char* option : {"pH", "pe", "temp", "units", "-units", "-temperature"}) {
         EXPECT_TRUE(solution.Has(option)) << option;
     }
@@ -98,6 +100,38 @@ TEST(Completion, LineStartsOfferKeywordsOptionsAndTheBlocksData) {
     EXPECT_FALSE(gases.Has("Calcite"));
 }
 
+// The server keeps what begins with the word typed, in any case, and at most a few screenfuls;
+// a list that leaves anything out is incomplete, so that the client asks again.
+TEST(Completion, KeepsWhatBeginsWithTheWordTypedAndSaysWhenItLeftSomethingOut) {
+    Completed typed("SOLUTION 1\n  ca|");
+    EXPECT_TRUE(typed.Has("Ca"));
+    EXPECT_TRUE(typed.Has("CALCULATE_VALUES"));
+    EXPECT_TRUE(typed.All([](const CompletionItem& item) {
+        return item.label.size() >= 2 && (item.label[0] == 'c' || item.label[0] == 'C') &&
+               (item.label[1] == 'a' || item.label[1] == 'A');
+    }));
+    EXPECT_TRUE(typed.list.isIncomplete);
+    EXPECT_FALSE(Completed("SOLUTION 1\n  -|").list.isIncomplete); // every option has its dash
+    Completed species("USER_PUNCH\n  10 PUNCH MOL(\"|\")");
+    EXPECT_EQ(species.list.items.size(), CompletionFilter::kMostItems);
+    EXPECT_TRUE(species.list.isIncomplete);
+    Completed basic("USER_PUNCH\n  10 PUNCH MOL(\"Ca\")+m|"); // the BASIC word is "m"
+    EXPECT_TRUE(basic.Has("MOL"));
+    EXPECT_TRUE(basic.Has("MOD"));
+    EXPECT_FALSE(basic.Has("SQRT"));
+}
+
+TEST(CompletionFilter, RepeatsAreNeitherKeptNorLeftOut) {
+    CompletionFilter filter("x");
+    for (std::size_t i = 0; i < CompletionFilter::kMostItems; ++i) {
+        EXPECT_TRUE(filter.Keep("x" + std::to_string(i)));
+    }
+    EXPECT_FALSE(filter.Keep("x7")); // a repeat at the limit
+    EXPECT_FALSE(filter.LeftOut());
+    EXPECT_FALSE(filter.Keep("Xnew"));
+    EXPECT_TRUE(filter.LeftOut());
+}
+
 TEST(Completion, SolutionConcentrationsTakeUnitsWordsAndPhases) {
     Completed after("SOLUTION 1\n  C(4) 2 |");
     for (const char* word : {"mg/l", "mmol/kgw", "ppm", "as", "gfw", "charge", "CO2(g)"}) {
@@ -118,11 +152,11 @@ TEST(Completion, SolutionConcentrationsTakeUnitsWordsAndPhases) {
 
 TEST(Completion, SelectedOutputListsAndTheInputsOwnDefinitions) {
     EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -totals Ca |").Has("Fe(3)"));
-    EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -molalities |").Has("CaCO3"));
+    EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -molalities Ca|").Has("CaCO3"));
     EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -si |").Has("Gypsum"));
     EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -equilibria |").Has("Gypsum"));
     EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -gases |").Has("CO2(g)"));
-    EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -kinetic_reactants Calcite\n  |").Has("Pyrite"));
+    EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -kinetic_reactants Calcite\n  P|").Has("Pyrite"));
     Completed values("CALCULATE_VALUES\nR(13C)\n-start\n10 SAVE 1\n-end\n"
                      "SELECTED_OUTPUT\n  -calculate_values |");
     EXPECT_TRUE(values.Has("R(13C)"));
@@ -183,10 +217,8 @@ TEST(Completion, BasicStatementsFunctionsArgumentsAndLines) {
     EXPECT_TRUE(si.Has("Calcite"));
     EXPECT_FALSE(si.Has("Ca+2"));
     EXPECT_EQ(si.Find("Calcite")->textEdit.range.start.character, 15);
-    Completed mol(program + "  30 PUNCH MOL(\"|\")");
-    for (const char* species : {"CaCO3", "CaX2", "Hfo_wOH"}) {
-        EXPECT_TRUE(mol.Has(species)) << species;
-    }
+    EXPECT_TRUE(Completed(program + "  30 PUNCH MOL(\"Ca|\")").Has("CaX2"));
+    EXPECT_TRUE(Completed(program + "  30 PUNCH MOL(\"Hfo|\")").Has("Hfo_wOH"));
     Completed tot(program + "  30 PUNCH TOT(\"|");
     EXPECT_TRUE(tot.Has("water"));
     EXPECT_TRUE(tot.Has("Fe(2)"));

@@ -55,11 +55,13 @@ void CompletionItems::MoveStart(std::size_t begin) {
         start = m_point; // a word that began on an earlier line of a joined statement
     }
     m_range = m_context.document.ToRange(start, m_point, m_context.encoding);
+    const std::string_view line = m_context.document.Line(m_point.line);
+    m_filter.Retype(line.substr(std::min(start.byte, line.size()), m_point.byte - start.byte));
 }
 
 void CompletionItems::Add(const std::string& label, CompletionItemKind kind, std::string detail,
                           std::string text, bool snippet) {
-    if (label.empty() || !m_labels.insert(label).second) {
+    if (label.empty() || !m_filter.Keep(label)) {
         return;
     }
     if (text.empty()) {

@@ -2,6 +2,7 @@
 // database and the input's own definitions before the point.
 #pragma once
 
+#include "lsp/features/completion_filter.h"
 #include "lsp/features/features.h"
 #include "lsp/features/snippets.h"
 
@@ -12,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace vxcheck::lsp {
@@ -44,7 +44,7 @@ class CompletionItems {
 
     // Items added from now on replace the text from begin on instead.
     void MoveStart(std::size_t begin);
-    // Adds an item, unless one with the same label is there already.
+    // Adds an item, unless one with the same label is there already or the filter leaves it out.
     void Add(const std::string& label, CompletionItemKind kind, std::string detail,
              std::string text = {}, bool snippet = false);
     void AddWords(std::span<const std::string_view> words, CompletionItemKind kind,
@@ -61,7 +61,10 @@ class CompletionItems {
     // The files and folders beside the document that begin with the text before offset.
     void AddFiles(std::size_t offset);
 
-    CompletionList Take() { return std::move(m_list); }
+    CompletionList Take() {
+        m_list.isIncomplete = m_filter.LeftOut();
+        return std::move(m_list);
+    }
 
   private:
     void AddKind(NameSources& names, NameKind kind, CompletionItemKind itemKind,
@@ -72,7 +75,7 @@ class CompletionItems {
     TextPoint m_point;
     Range m_range;
     CompletionList m_list;
-    std::unordered_set<std::string> m_labels;
+    CompletionFilter m_filter;
 };
 
 } // namespace vxcheck::lsp
