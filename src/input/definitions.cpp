@@ -7,6 +7,7 @@
 
 #include <vxcheck/input/definitions.h>
 #include <vxcheck/input/fields.h>
+#include <vxcheck/input/position.h>
 #include <vxcheck/input/vocabulary.h>
 
 #include <algorithm>
@@ -15,8 +16,9 @@
 namespace vxcheck {
 namespace {
 
-// Most reactant numbers a range gives: a range as wide as "1-100000" offers its first number.
-constexpr long kRangeNumbers = 100;
+// Most reactant numbers a range gives: "1-100000" offers 1 to 1000, as far as a column of cells
+// usually reaches.
+constexpr long kRangeNumbers = 1000;
 
 void AddOnce(std::vector<std::string>& list, std::string item) {
     if (std::find(list.begin(), list.end(), item) == list.end()) {
@@ -43,9 +45,31 @@ void AddNumbers(std::vector<std::string>& list, std::string_view word) {
             last = first;
         }
     }
-    last = last - first >= kRangeNumbers ? first : last;
+    last = std::min(last, first + kRangeNumbers - 1);
     for (long number = first; number <= last; ++number) {
         AddOnce(list, std::to_string(number));
+    }
+}
+
+// The numbers in the Number column of SOLUTION_SPREAD's rows before offset.
+void AddSpreadNumbers(std::vector<std::string>& list, const InputModel& model,
+                      const InputBlock& block, std::size_t offset) {
+    std::size_t column = InputPosition::kNone;
+    for (std::size_t index = block.keyword + 1;
+         index < block.end && model.statements[index].offset < offset; ++index) {
+        const InputStatement& row = model.statements[index];
+        // A heading row may start with a heading that is also an option's name ("pH").
+        if (row.kind != StatementKind::Data && !row.dashless) {
+            continue;
+        }
+        if (column == InputPosition::kNone) { // the first data line holds the headings
+            column = row.words.size();
+            for (std::size_t word = 0; word < row.words.size(); ++word) {
+                column = LowerWord(row.Word(word)) == "number" ? word : column;
+            }
+        } else if (column < row.words.size()) {
+            AddNumbers(list, row.Word(column));
+        }
     }
 }
 
@@ -80,8 +104,12 @@ std::vector<std::string> NumbersDefinedBefore(const InputModel& model, std::stri
         if (keyword.offset >= offset) {
             break;
         }
-        if (block.name == entity && keyword.words.size() > 1) {
-            AddNumbers(numbers, keyword.Word(1));
+        if (block.name == entity) {
+            // A keyword line without a number (or with a description only) defines number 1.
+            const std::string_view first = keyword.words.size() > 1 ? keyword.Word(1) : "";
+            AddNumbers(numbers, !first.empty() && first[0] >= '0' && first[0] <= '9' ? first : "1");
+        } else if (block.name == "solution_spread" && entity == "solution") {
+            AddSpreadNumbers(numbers, model, block, offset);
         } else if ((block.name == "save" || block.name == "copy") && keyword.words.size() > 2 &&
                    BlockOfWord(keyword.Word(1)) == entity) {
             AddNumbers(numbers, keyword.Word(block.name == "save" ? 2 : keyword.words.size() - 1));

@@ -3,6 +3,7 @@
 // from the same rows that classify the words already written.
 #include "input/field_lines.h"
 #include "input/keywords.h"
+#include "input/position_fields.h"
 
 #include <vxcheck/input/position.h>
 #include <vxcheck/input/vocabulary.h>
@@ -19,7 +20,7 @@ constexpr std::string_view kUnits[] = {
     "meq/kgs", "ueq/kgs", "mol/kgw",  "mmol/kgw", "umol/kgw", "g/kgw",  "mg/kgw", "ug/kgw",
     "eq/kgw",  "meq/kgw", "ueq/kgw",  "ppt",      "ppm",      "ppb",
 };
-constexpr std::string_view kConcentrationWords[] = {"as", "gfw", "charge"};
+constexpr std::string_view kConcentrationWords[] = {"as", "gfw", "charge", "pe"};
 constexpr std::string_view kEntityKinds[] = {
     "solution",
     "equilibrium_phases",
@@ -33,6 +34,7 @@ constexpr std::string_view kEntityKinds[] = {
     "reaction_pressure",
     "mix",
 };
+constexpr std::string_view kCell[] = {"cell"}; // COPY also copies whole cells
 
 using E = Expected;
 
@@ -53,11 +55,6 @@ std::size_t TextPosition(const InputStatement& statement, std::size_t offset) {
         }
     }
     return InputPosition::kNone;
-}
-
-bool IsUnits(std::string_view word) {
-    const std::string lower = LowerWord(word);
-    return std::find(std::begin(kUnits), std::end(kUnits), lower) != std::end(kUnits);
 }
 
 // The block whose numbers an entity number in block names.
@@ -208,8 +205,11 @@ class Locator {
             Expect(E::Keyword);
         } else if (block == "database") {
             Expect(E::FileName);
-        } else if ((block == "use" || block == "save" || block == "copy") && word == 1) {
+        } else if ((block == "use" || block == "save") && word == 1) {
             Expect(E::EntityKind);
+        } else if (block == "copy" && word == 1) {
+            m_position.literals = kCell;
+            Expect({E::EntityKind, E::Literal});
         } else if ((block == "use" || block == "save" || block == "copy") && word == 2 &&
                    m_statement->words.size() > 1) {
             const BlockVocabulary* entity = FindBlockVocabulary(m_statement->Word(1));
@@ -230,44 +230,34 @@ class Locator {
             line = DataLine();
         }
         std::vector<Expected> expected;
-        if (line.block == "solution" && !line.optionLine && word >= 2) {
-            expected = SolutionTail(word);
-        } else {
+        if (!line.optionLine) {
+            expected = DependentField(*m_statement, line.block, word, m_position);
+        }
+        if (expected.empty()) {
             Add(expected, LineFieldKinds(line, word + 1)[word], line, word);
         }
         Expect(std::move(expected));
-    }
-
-    // What may follow a concentration: "Ca 1 mg/l as CaCO3", "C 2 charge", "C(4) 1 CO2(g) -3.5".
-    std::vector<Expected> SolutionTail(std::size_t word) const {
-        const std::string previous = LowerWord(m_statement->Word(word - 1));
-        if (previous == "as") {
-            return {E::Species};
-        }
-        if (previous == "gfw" || (word == 3 && !IsUnits(previous))) {
-            return {E::Number};
-        }
-        if (word == 2 || IsUnits(previous)) {
-            std::vector<Expected> expected = {E::ConcentrationTail, E::Phase};
-            if (word == 2) {
-                expected.insert(expected.begin(), E::Units);
-            }
-            return expected;
-        }
-        return {E::Text};
     }
 
     void Add(std::vector<Expected>& expected, FieldKind kind, const LineShape& line,
              std::size_t word) {
         switch (kind) {
         case FieldKind::Element:
-            expected.push_back(E::Element);
+            expected.push_back(line.option == "redox" ? E::RedoxCouple : E::Element);
             break;
         case FieldKind::Species:
             if (line.block == "reaction") {
                 expected.push_back(E::Phase);
             }
             expected.push_back(E::Species);
+            if (line.block == "reaction" && word == 0) {
+                // A formula of its own ("NaCl"), or the amounts line ("2 mmol in 3 steps").
+                expected.push_back(E::Formula);
+                expected.push_back(E::Number);
+            }
+            if (line.block == "selected_output") {
+                expected.push_back(E::SorbedSpecies); // -molalities takes any species
+            }
             break;
         case FieldKind::Phase:
             if (line.block == "solution" && word == 2) {

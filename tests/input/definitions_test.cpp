@@ -12,8 +12,9 @@ namespace {
 TEST(Definitions, NamesAndNumbersBeforeThePointOnly) {
     const std::string text = "PHASES\nFoo\n  NaCl = Na+ + Cl-\n  log_k 1\n"
                              "RATES\nSlow\n-start\n10 SAVE 0\n-end\n"
-                             "SOLUTION 1-3\nEND\nSOLUTION 5-500\nEND\nSAVE solution 8\n"
-                             "COPY solution 1 20-21\nEQUILIBRIUM_PHASES 4\nEND\n"
+                             "SOLUTION 1-3\nEND\nSOLUTION 5-100000\nEND\nSAVE solution 8\n"
+                             "COPY solution 1 2000-2001\nEQUILIBRIUM_PHASES 4\nEND\n"
+                             "EXCHANGE Clay\n X 1\nEND\n"
                              "PHASES\nBar\n  KCl = K+ + Cl-\n  log_k 1\n";
     const InputModel model = ReadInput(text);
     const std::size_t middle = text.find("PHASES\nBar");
@@ -26,11 +27,22 @@ TEST(Definitions, NamesAndNumbersBeforeThePointOnly) {
     CollectDefinitionsBefore(model, text.size(), all);
     EXPECT_NE(all.Find(NameKind::Phase, "Bar"), nullptr);
 
-    EXPECT_EQ(NumbersDefinedBefore(model, "solution", middle),
-              (std::vector<std::string>{"1", "2", "3", "5", "8", "20", "21"}));
+    // A wide range offers its first thousand numbers; a keyword line without a number, 1.
+    const std::vector<std::string> solutions = NumbersDefinedBefore(model, "solution", middle);
+    ASSERT_EQ(solutions.size(), 3u + 1000u + 2u);
+    EXPECT_EQ(solutions[3], "5");
+    EXPECT_EQ(solutions[1002], "1004");
+    EXPECT_EQ(solutions.back(), "2001");
+    EXPECT_EQ(NumbersDefinedBefore(model, "exchange", middle), std::vector<std::string>{"1"});
     EXPECT_EQ(NumbersDefinedBefore(model, "equilibrium_phases", middle),
               std::vector<std::string>{"4"});
     EXPECT_TRUE(NumbersDefinedBefore(model, "solution", text.find("SOLUTION 1-3")).empty());
+
+    // SOLUTION_SPREAD numbers its solutions in the Number column, wherever that stands.
+    const std::string spread = "SOLUTION_SPREAD\n -units mmol/L\npH\tNumber\tCa\n7\t4\t1\n"
+                               "6\t9\t2\nEND\n";
+    EXPECT_EQ(NumbersDefinedBefore(ReadInput(spread), "solution", spread.size()),
+              (std::vector<std::string>{"4", "9"}));
 }
 
 TEST(Definitions, CalculatedValuesAndProgramNames) {

@@ -55,7 +55,8 @@ TEST(InputPosition, ExampleLinesNameTheirFields) {
     EXPECT_EQ(at("pH    7.0 charge", 13).expected, (std::vector<E>{E::Charge, E::Phase}));
     EXPECT_EQ(at("-si             Gibbsite", 18).expected, std::vector<E>{E::Phase});
     EXPECT_EQ(at("-equilibrium    Gibbsite", 18).expected, std::vector<E>{E::Phase});
-    EXPECT_EQ(at("-activities     K+", 17).expected, std::vector<E>{E::Species});
+    EXPECT_EQ(at("-activities     K+", 17).expected,
+              (std::vector<E>{E::Species, E::SorbedSpecies}));
     InputPosition file = at("-file           ex6A-B.sel", 20);
     EXPECT_EQ(file.expected, std::vector<E>{E::FileName});
     EXPECT_EQ(text.substr(file.begin, file.end - file.begin), "ex6A-B.sel");
@@ -93,10 +94,12 @@ TEST(InputPosition, NewWordsAndNewLines) {
     EXPECT_EQ(after.position.word, 2u);
     EXPECT_EQ(after.position.begin, after.offset);
     EXPECT_EQ(after.position.end, after.offset);
-    EXPECT_EQ(after.position.expected, (std::vector<E>{E::Units, E::ConcentrationTail, E::Phase}));
+    EXPECT_EQ(after.position.expected,
+              (std::vector<E>{E::Units, E::ConcentrationTail, E::Phase, E::RedoxCouple}));
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Ca 1 mg/l |"),
-              (std::vector<E>{E::ConcentrationTail, E::Phase}));
-    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Alkalinity 1 mg/l as |"), std::vector<E>{E::Species});
+              (std::vector<E>{E::ConcentrationTail, E::Phase, E::RedoxCouple}));
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Alkalinity 1 mg/l as |"),
+              (std::vector<E>{E::Species, E::Formula}));
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  Na 1 gfw |"), std::vector<E>{E::Number});
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  C(4) 1 CO2(g) |"), std::vector<E>{E::Number});
     EXPECT_EQ(ExpectedAt("SOLUTION 1\n  C(4) 1 CO2(g) -3.5 |"), std::vector<E>{E::Text});
@@ -123,7 +126,8 @@ TEST(InputPosition, ListsRatesEntitiesAndBasic) {
     EXPECT_EQ(exchangers.position.entity, "exchange");
     EXPECT_EQ(ExpectedAt("GAS_PHASE 1\n  -fixed_volume\n  |"),
               (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Gas}));
-    EXPECT_EQ(ExpectedAt("REACTION 1\n  |"), (std::vector<E>{E::Keyword, E::Phase, E::Species}));
+    EXPECT_EQ(ExpectedAt("REACTION 1\n  |"),
+              (std::vector<E>{E::Keyword, E::Phase, E::Species, E::Formula, E::Number}));
     EXPECT_EQ(ExpectedAt("INCLUDE$ |"), std::vector<E>{E::FileName});
     EXPECT_EQ(ExpectedAt("DATABASE |"), std::vector<E>{E::FileName});
 
@@ -137,6 +141,52 @@ TEST(InputPosition, ListsRatesEntitiesAndBasic) {
     EXPECT_EQ(ExpectedAt("CALCULATE_VALUES\nR(13C)\n-start\n10 SAVE 1\n-end\n|"),
               (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Text}));
     EXPECT_EQ(ExpectedAt("CALCULATE_VALUES\nR(13C)\n-start\n10 SAVE |"), std::vector<E>{E::Basic});
+}
+
+// Fields whose kind the words before them decide, with the fixed words each offers.
+TEST(InputPosition, FieldsThatDependOnTheWordsBefore) {
+    auto literals = [](const std::string& marked) {
+        const Marked at(marked);
+        return std::vector<std::string_view>(at.position.literals.begin(),
+                                             at.position.literals.end());
+    };
+    // An exchanger or surface tied to a phase or a kinetic reactant.
+    EXPECT_EQ(ExpectedAt("EXCHANGE 1\n  CaX2 |"),
+              (std::vector<E>{E::Number, E::Phase, E::RateName}));
+    EXPECT_EQ(ExpectedAt("EXCHANGE 1\n  CaX2 Cal| equilibrium_phase 0.1"),
+              std::vector<E>{E::Phase});
+    EXPECT_EQ(ExpectedAt("SURFACE 1\n  Hfo_wOH Cal| kinetic_reactant 0.2"),
+              std::vector<E>{E::RateName});
+    EXPECT_EQ(ExpectedAt("EXCHANGE 1\n  CaX2 Calcite |"), (std::vector<E>{E::Literal, E::Number}));
+    EXPECT_EQ(literals("SURFACE 1\n  Hfo_wOH Ferrihydrite |"),
+              (std::vector<std::string_view>{"equilibrium_phase", "kinetic_reactant"}));
+    EXPECT_EQ(ExpectedAt("SURFACE 1\n  Hfo_wOH Ferrihydrite equilibrium_phase 0.2 |"),
+              std::vector<E>{E::Number});
+    EXPECT_EQ(ExpectedAt("SURFACE 1\n  Hfo_wOH 0.001 |"), std::vector<E>{E::Number});
+    EXPECT_EQ(ExpectedAt("EXCHANGE 1\n  X 0.1 |"), std::vector<E>{E::RateName});
+
+    // An alternative phase or formula, then the amount, then dissolve_only or precipitate_only.
+    EXPECT_EQ(ExpectedAt("EQUILIBRIUM_PHASES\n  Gibbsite 0 |"),
+              (std::vector<E>{E::Literal, E::Number, E::Phase, E::Formula}));
+    EXPECT_EQ(literals("EQUILIBRIUM_PHASES\n  Gibbsite 0 KAlSi3O8 10 |"),
+              (std::vector<std::string_view>{"dissolve_only", "precipitate_only"}));
+    EXPECT_EQ(ExpectedAt("EQUILIBRIUM_PHASES\n  Gibbsite |"), std::vector<E>{E::Number});
+
+    // "in N steps" after the amounts of REACTION and REACTION_TEMPERATURE.
+    EXPECT_EQ(ExpectedAt("REACTION 1\n  NaCl 1\n  2 |"), (std::vector<E>{E::Literal, E::Number}));
+    EXPECT_EQ(literals("REACTION 1\n  NaCl 1\n  2 |")[1], "mol");
+    EXPECT_EQ(ExpectedAt("REACTION 1\n  NaCl 1\n  2 mmol in |"), std::vector<E>{E::Number});
+    EXPECT_EQ(literals("REACTION 1\n  NaCl 1\n  2 mmol in 3 |"),
+              std::vector<std::string_view>{"steps"});
+    EXPECT_EQ(literals("REACTION_TEMPERATURE\n  15 25 |"), std::vector<std::string_view>{"in"});
+    EXPECT_EQ(ExpectedAt("REACTION_PRESSURE\n  1 2 in 3 steps |"), std::vector<E>{E::Text});
+
+    // SOLUTION's redox couples; COPY's cells.
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  -redox |"), std::vector<E>{E::RedoxCouple});
+    EXPECT_EQ(ExpectedAt("SOLUTION 1\n  U 3 ppb |"),
+              (std::vector<E>{E::ConcentrationTail, E::Phase, E::RedoxCouple}));
+    EXPECT_EQ(ExpectedAt("COPY |"), (std::vector<E>{E::EntityKind, E::Literal}));
+    EXPECT_EQ(literals("COPY |"), std::vector<std::string_view>{"cell"});
 }
 
 // Every point of every example: the word holds the point, and something is expected outside

@@ -18,6 +18,7 @@ enum class Expected {
     DashlessOption,    // one of the block's options, written whole without its dash
     Element,           // an element or valence state ("Ca", "Fe(2)", "Alkalinity")
     Species,           // an aqueous species ("CaCO3", "Ca+2")
+    SorbedSpecies,     // an exchange or surface species ("CaX2", "Hfo_wOZn+")
     Phase,             // a phase ("Calcite")
     Gas,               // a gas ("CO2(g)")
     ExchangeFormula,   // an exchanger or exchange species ("X", "CaX2")
@@ -34,6 +35,9 @@ enum class Expected {
     Number,            // a number
     Text,              // a description or text that PHREEQC does not look up
     Reaction,          // part of an equation
+    Literal,           // one of a few fixed words of the field: InputPosition::literals lists them
+    Formula,           // a chemical formula PHREEQC reads without looking it up ("as HCO3")
+    RedoxCouple,       // two valence states of one element joined by "/" ("O(0)/O(-2)")
 };
 
 struct InputPosition {
@@ -55,11 +59,12 @@ struct InputPosition {
     bool comment = false;   // the point stands in a comment: nothing is expected
     std::vector<Expected> expected;
     std::string_view entity; // for EntityNumber: the block whose numbers fit ("solution")
+    std::span<const std::string_view> literals; // for Literal: the words, lower case
 };
 
 // The concentration units PHREEQC reads in SOLUTION ("mmol/kgw", "mg/l", "ppm", ...), lower case.
 VXCHECK_API std::span<const std::string_view> ConcentrationUnits();
-// The words after a concentration: "as", "gfw", "charge".
+// The words after a concentration: "as", "gfw", "charge", "pe".
 VXCHECK_API std::span<const std::string_view> ConcentrationWords();
 // The kinds of reactant that USE, SAVE and COPY name, as block names ("solution", "mix", ...).
 VXCHECK_API std::span<const std::string_view> EntityKinds();

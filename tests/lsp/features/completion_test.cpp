@@ -148,6 +148,30 @@ TEST(Completion, SolutionConcentrationsTakeUnitsWordsAndPhases) {
     EXPECT_FALSE(ph.Has("mg/l"));
     EXPECT_TRUE(Completed("SOLUTION 1\n  -units |").Has("mmol/kgw"));
     EXPECT_TRUE(Completed("SOLUTION 1\n  Na 1 gfw |").list.items.empty());
+    Completed couples("SOLUTION 1\n  -redox |");
+    EXPECT_TRUE(couples.Has("O(0)/O(-2)"));
+    EXPECT_TRUE(couples.Has("N(5)/N(-3)"));
+    EXPECT_FALSE(couples.Has("O(0)/O(0)"));
+    EXPECT_FALSE(couples.Has("O(0)/N(5)"));
+}
+
+TEST(Completion, ReactantsThatSitesFollowAndTheFixedWordsOfAField) {
+    Completed tied("EXCHANGE 1\n  CaX2 |");
+    EXPECT_TRUE(tied.Has("Calcite"));
+    EXPECT_TRUE(tied.Has("Pyrite")); // a rate of phreeqc.dat
+    Completed link("SURFACE 1\n  Hfo_wOH Ferrihydrite |");
+    EXPECT_EQ(link.list.items.size(), 2u);
+    EXPECT_TRUE(link.Has("equilibrium_phase"));
+    EXPECT_TRUE(link.Has("kinetic_reactant"));
+    Completed limits("EQUILIBRIUM_PHASES\n  Gibbsite 0 |");
+    EXPECT_TRUE(limits.Has("dissolve_only"));
+    EXPECT_TRUE(limits.Has("K-feldspar"));
+    EXPECT_TRUE(Completed("REACTION 1\n  NaCl 1\n  2 mmol in 3 |").Has("steps"));
+    EXPECT_TRUE(Completed("COPY |").Has("cell"));
+    EXPECT_TRUE(Completed("END\nINC|").Has("INCLUDE$"));
+    Completed sorbed("SELECTED_OUTPUT\n  -molalities |");
+    EXPECT_TRUE(sorbed.Has("Hfo_wOZn+"));
+    EXPECT_TRUE(sorbed.Has("CaX2"));
 }
 
 TEST(Completion, SelectedOutputListsAndTheInputsOwnDefinitions) {

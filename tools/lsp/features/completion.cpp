@@ -46,6 +46,9 @@ class Completer {
                 m_items.AddOptions(*block, expected == Expected::Option);
             }
             break;
+        case Expected::Literal:
+            m_items.AddWords(m_position.literals, CompletionItemKind::Keyword, {});
+            break;
         case Expected::EntityKind:
             m_items.AddWords(EntityKinds(), CompletionItemKind::Keyword, "reactant");
             break;

@@ -82,6 +82,8 @@ void CompletionItems::AddKeywords() {
         Add(Upper(keyword.spelling), CompletionItemKind::Keyword,
             keyword.block->group.empty() ? Upper(keyword.block->name) : keyword.block->group);
     }
+    // INCLUDE$ stands where a keyword may.
+    Add("INCLUDE$", CompletionItemKind::Keyword, "reads a file in place of this line");
 }
 
 void CompletionItems::AddSnippet(const BlockSnippet& snippet) {
@@ -135,6 +137,19 @@ void CompletionItems::AddPhases(NameSources& names, bool gasesOnly) {
     }
 }
 
+// Each pair of valence states of one element, both ways round: "O(0)/O(-2)", "O(-2)/O(0)".
+void CompletionItems::AddRedoxCouples(NameSources& names) {
+    const std::vector<const NameEntry*> states = names.All(NameKind::ValenceState);
+    for (const NameEntry* first : states) {
+        const std::string element = first->name.substr(0, first->name.find('('));
+        for (const NameEntry* second : states) {
+            if (second != first && second->name.starts_with(element + "(")) {
+                Add(first->name + "/" + second->name, CompletionItemKind::Constant, "redox couple");
+            }
+        }
+    }
+}
+
 void CompletionItems::AddNames(NameSources& names, Expected expected) {
     switch (expected) {
     case Expected::Element:
@@ -143,6 +158,13 @@ void CompletionItems::AddNames(NameSources& names, Expected expected) {
         break;
     case Expected::Species:
         AddKind(names, NameKind::AqueousSpecies, CompletionItemKind::Value, "aqueous species");
+        break;
+    case Expected::SorbedSpecies:
+        AddKind(names, NameKind::ExchangeSpecies, CompletionItemKind::Value, "exchange species");
+        AddKind(names, NameKind::SurfaceSpecies, CompletionItemKind::Value, "surface species");
+        break;
+    case Expected::RedoxCouple:
+        AddRedoxCouples(names);
         break;
     case Expected::Phase:
     case Expected::Gas:
@@ -176,8 +198,7 @@ void CompletionItems::AddBasicNames(NameSources& names, BasicNames kind) {
         break;
     case BasicNames::AnySpecies:
         AddNames(names, Expected::Species);
-        AddKind(names, NameKind::ExchangeSpecies, CompletionItemKind::Value, "exchange species");
-        AddKind(names, NameKind::SurfaceSpecies, CompletionItemKind::Value, "surface species");
+        AddNames(names, Expected::SorbedSpecies);
         break;
     case BasicNames::Phase:
         AddNames(names, Expected::Phase);

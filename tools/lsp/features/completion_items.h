@@ -70,6 +70,7 @@ class CompletionItems {
     void AddKind(NameSources& names, NameKind kind, CompletionItemKind itemKind,
                  const char* detail);
     void AddPhases(NameSources& names, bool gasesOnly);
+    void AddRedoxCouples(NameSources& names);
 
     const FeatureContext& m_context;
     TextPoint m_point;

@@ -1,0 +1,172 @@
+// Fields whose kind depends on the words before them: a concentration's tail in SOLUTION, an
+// exchanger or surface tied to a phase or a kinetic reactant, EQUILIBRIUM_PHASES' alternative
+// formula and its dissolve_only, and the "in N steps" of REACTION and its temperature and pressure.
+#include "input/position_fields.h"
+
+#include "input/keywords.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace vxcheck {
+namespace {
+
+using E = Expected;
+
+constexpr std::string_view kReactantLinks[] = {"equilibrium_phase", "kinetic_reactant"};
+constexpr std::string_view kPhaseLimits[] = {"dissolve_only", "precipitate_only"};
+constexpr std::string_view kIn[] = {"in"};
+constexpr std::string_view kSteps[] = {"steps"};
+// REACTION's amounts: a unit or "in" after the numbers.
+constexpr std::string_view kReactionUnits[] = {"in",   "mol",   "mmol",       "umol",
+                                               "mole", "moles", "millimoles", "micromoles"};
+
+// A word PHREEQC's tokenizer takes for a number: it starts with a digit, or with a sign or a
+// point that a digit or point follows.
+bool IsNumberWord(std::string_view word) {
+    auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    if (word.empty()) {
+        return false;
+    }
+    if (digit(word[0])) {
+        return true;
+    }
+    return word.size() > 1 && (word[0] == '+' || word[0] == '-' || word[0] == '.') &&
+           (digit(word[1]) || word[1] == '.');
+}
+
+class Fields {
+  public:
+    Fields(const InputStatement& statement, std::size_t word, InputPosition& position)
+        : m_statement(statement), m_word(word), m_position(position) {}
+
+    std::vector<Expected> For(std::string_view block) {
+        if (block == "solution") {
+            return SolutionTail();
+        }
+        if (block == "exchange" || block == "surface") {
+            return TiedToReactant(block == "surface");
+        }
+        if (block == "equilibrium_phases") {
+            return PhaseTail();
+        }
+        if (block == "reaction" && IsNumberWord(Word(0))) {
+            return Steps(kReactionUnits);
+        }
+        if (block == "reaction_temperature" || block == "reaction_pressure") {
+            return Steps(kIn);
+        }
+        return {};
+    }
+
+  private:
+    std::string Word(std::size_t index) const {
+        return index < m_statement.words.size() ? LowerWord(m_statement.Word(index)) : "";
+    }
+    std::string Previous() const { return Word(m_word - 1); }
+
+    std::vector<Expected> Literal(std::span<const std::string_view> words,
+                                  std::vector<Expected> also = {}) {
+        m_position.literals = words;
+        also.insert(also.begin(), E::Literal);
+        return also;
+    }
+
+    // "Ca 1 mg/l as CaCO3", "C 2 charge", "C(4) 1 CO2(g) -3.5", "Mn 0.0002 pe", "U 3 ppb
+    // N(5)/N(-3)".
+    std::vector<Expected> SolutionTail() const {
+        if (m_word < 2) {
+            return {};
+        }
+        const std::string previous = Previous();
+        if (previous == "as") {
+            return {E::Species, E::Formula};
+        }
+        const bool afterUnits = IsUnits(previous);
+        if (previous == "gfw" || (m_word == 3 && !afterUnits)) {
+            return {E::Number};
+        }
+        if (m_word == 2 || afterUnits) {
+            std::vector<Expected> expected = {E::ConcentrationTail, E::Phase, E::RedoxCouple};
+            if (m_word == 2) {
+                expected.insert(expected.begin(), E::Units);
+            }
+            return expected;
+        }
+        return {E::Text};
+    }
+
+    // "X 0.1", "CaX2 Calcite equilibrium_phase 0.1", "Hfo_wOH Calcite kinetic_reactant 0.2 5e4":
+    // a number of sites, or a phase or rate whose amount the sites follow.
+    std::vector<Expected> TiedToReactant(bool surface) {
+        if (m_word == 1) {
+            const std::string link = Word(2);
+            if (link.starts_with('k')) {
+                return {E::RateName};
+            }
+            if (link.starts_with('e')) {
+                return {E::Phase};
+            }
+            return {E::Number, E::Phase, E::RateName};
+        }
+        const bool tied = m_word >= 2 && !IsNumberWord(Word(1));
+        if (m_word == 2 && tied) {
+            return Literal(kReactantLinks, {E::Number});
+        }
+        if (m_word == 2 && !surface) {
+            return {E::RateName}; // an exchanger's amount, then the rate it follows
+        }
+        return {E::Number};
+    }
+
+    // "Calcite 0 10", "Gypsum 0 Anhydrite 1 precipitate_only", "Dolomite 0 CaMg(CO3)2 0.1".
+    std::vector<Expected> PhaseTail() {
+        if (m_word < 2) {
+            return {};
+        }
+        if (m_word == 2) {
+            return Literal(kPhaseLimits, {E::Number, E::Phase, E::Formula});
+        }
+        return Literal(kPhaseLimits, {E::Number});
+    }
+
+    // "2 mmol in 3 steps", "15 25 in 3 steps": numbers, then optionally "in", a count and "steps".
+    std::vector<Expected> Steps(std::span<const std::string_view> afterNumbers) {
+        if (m_word == 0) {
+            return {};
+        }
+        const std::string previous = Previous();
+        if (previous == "in") {
+            return {E::Number};
+        }
+        if (IsNumberWord(previous) && m_word >= 2 && Word(m_word - 2) == "in") {
+            return Literal(kSteps);
+        }
+        if (IsNumberWord(previous)) {
+            return Literal(afterNumbers, {E::Number});
+        }
+        if (previous != "steps") {
+            return Literal(kIn);
+        }
+        return {E::Text};
+    }
+
+    const InputStatement& m_statement;
+    std::size_t m_word;
+    InputPosition& m_position;
+};
+
+} // namespace
+
+bool IsUnits(std::string_view word) {
+    const std::string lower = LowerWord(word);
+    const auto units = ConcentrationUnits();
+    return std::find(units.begin(), units.end(), lower) != units.end();
+}
+
+std::vector<Expected> DependentField(const InputStatement& statement, std::string_view block,
+                                     std::size_t word, InputPosition& position) {
+    return Fields(statement, word, position).For(block);
+}
+
+} // namespace vxcheck
