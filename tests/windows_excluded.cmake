@@ -33,10 +33,7 @@ endfunction()
 set(VXCHECK_WINDOWS_EXCLUDED_CASES
   # 100,000 sibling items into the tree view: a test of the library's walk without recursion,
   # which the Linux builds run in under a second; Wine's tree view took more than ten minutes.
-  VisualTreeChain.InsertsLongSiblingChainsInOrder
-  # Its documents have POSIX paths (file:///work/...), which the server's choice of a database
-  # joins with Windows separators; the server does not yet map file URIs to Windows paths.
-  DocumentDatabase.FollowsPhreeqcsOrder)
+  VisualTreeChain.InsertsLongSiblingChainsInOrder)
 string(REPLACE ";" ":" VXCHECK_WINDOWS_GTEST_FILTER "-${VXCHECK_WINDOWS_EXCLUDED_CASES}")
 
 # Sets out to the sources of ARGN that the Windows build compiles.

@@ -6,6 +6,11 @@
 --   vim.g.vxcheck_cmd       the server command, default { "vxcheck", "lsp" }
 --   vim.g.vxcheck_database  the database for files without a DATABASE line, default none
 --                           (then the server falls back to PHREEQC_DATABASE)
+--
+-- One way for every version: vim.lsp.start_client, vim.lsp.buf_attach_client and
+-- vim.lsp.get_client_by_id are in Neovim 0.7 and every release since (vim.lsp.start, which
+-- would keep the clients itself, came with 0.8). Neovim 0.12 notes once per session that
+-- vim.lsp.start_client is deprecated.
 
 local group = vim.api.nvim_create_augroup("vxcheck", { clear = true })
 
@@ -16,29 +21,21 @@ vim.api.nvim_create_autocmd({ "BufRead", "BufNewFile" }, {
   command = "setfiletype phreeqc",
 })
 
-local function config(buffer)
-  local database = vim.g.vxcheck_database
-  return {
-    name = "vxcheck",
-    cmd = vim.g.vxcheck_cmd or { "vxcheck", "lsp" },
-    root_dir = vim.fn.fnamemodify(vim.api.nvim_buf_get_name(buffer), ":p:h"),
-    init_options = database and { database = database } or vim.empty_dict(),
-  }
-end
-
--- Neovim 0.7 has no vim.lsp.start: one client per folder is started and remembered here.
+-- The client of each folder, by client id; a stopped client is gone from get_client_by_id.
 local clients = {}
 
 local function attach(buffer)
-  local settings = config(buffer)
-  if vim.fn.has("nvim-0.8") == 1 then
-    vim.lsp.start(settings, { bufnr = buffer })
-    return
-  end
-  local id = clients[settings.root_dir]
-  if not id or vim.lsp.client_is_stopped(id) then
-    id = vim.lsp.start_client(settings)
-    clients[settings.root_dir] = id
+  local database = vim.g.vxcheck_database
+  local folder = vim.fn.fnamemodify(vim.api.nvim_buf_get_name(buffer), ":p:h")
+  local id = clients[folder]
+  if not id or not vim.lsp.get_client_by_id(id) then
+    id = vim.lsp.start_client({
+      name = "vxcheck",
+      cmd = vim.g.vxcheck_cmd or { "vxcheck", "lsp" },
+      root_dir = folder,
+      init_options = database and { database = database } or vim.empty_dict(),
+    })
+    clients[folder] = id
   end
   if id then
     vim.lsp.buf_attach_client(buffer, id)

@@ -3,7 +3,7 @@ is read as TOML, it must say what Helix needs to run the server for a PHREEQC fi
 is started with its command and arguments (found on PATH, where the test puts the built program)
 and given its `config` as initialization options, as Helix does, with the one placeholder, the
 database path, set to a shipped database. An input with a file type of the language must then get
-its diagnostics. Usage: helix_config_test.py LANGUAGES_TOML PROGRAM_DIR DATA_DIR WORK_DIR"""
+its diagnostics. docs/lsp.md must show the file as it is. Usage: helix_config_test.py LANGUAGES_TOML PROGRAM_DIR DATA_DIR WORK_DIR"""
 
 import json
 import os
@@ -55,6 +55,13 @@ def main(toml_path, program_dir, data_dir, work_dir):
         fail("phreeqc files served by vxcheck: %r" % language)
     if language["comment-token"] != "#" or not language["scope"].startswith("source."):
         fail("comment token and scope: %r" % language)
+    # docs/lsp.md shows the file as users copy it: the file without its comment lines.
+    shipped = pathlib.Path(toml_path).read_text()
+    docs = (pathlib.Path(toml_path).parents[2] / "docs" / "lsp.md").read_text()
+    shown = docs.split("```toml\n", 1)[-1].split("```", 1)[0]
+    uncommented = "".join(line for line in shipped.splitlines(True) if not line.startswith("#"))
+    if shown.strip() != uncommented.strip():
+        fail("docs/lsp.md shows languages.toml as it is:\n" + shown)
     options = dict(server["config"])
     if options.get("database") != "/path/to/phreeqc.dat":
         fail("the database placeholder: %r" % options)

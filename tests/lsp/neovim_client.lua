@@ -1,8 +1,9 @@
 -- A real client: Neovim runs headless with the configuration that users install
 -- (editors/neovim/vxcheck.lua), opens shipped examples and checks the answers to completion, hover
--- and documentSymbol at chosen positions. Exits 0 when all hold. VXCHECK_SERVER is the server
--- command (words separated by blanks), VXCHECK_DATA_DIR the folder with the examples and
--- databases, VXCHECK_NEOVIM_CONFIG the configuration file.
+-- and documentSymbol at chosen positions, and that each folder has one client, started again
+-- once stopped. Exits 0 when all hold. VXCHECK_SERVER is the server command (words separated by
+-- blanks), VXCHECK_DATA_DIR the folder with the examples and databases, VXCHECK_WORK_DIR a second
+-- folder (the build's), VXCHECK_NEOVIM_CONFIG the configuration file.
 local failures = {}
 
 local function check(condition, message)
@@ -31,21 +32,24 @@ local function run()
   vim.g.vxcheck_database = data .. "/databases/phreeqc.dat"
   dofile(assert(os.getenv("VXCHECK_NEOVIM_CONFIG"), "VXCHECK_NEOVIM_CONFIG is not set"))
 
-  -- The configuration attaches a buffer when it gets its filetype.
+  -- The configuration attaches a buffer when it gets its filetype, to the client of its folder.
+  local get_clients = vim.lsp.get_clients or vim.lsp.get_active_clients
   local client
-  local function open(name)
-    vim.cmd("edit " .. data .. "/examples/" .. name)
+  local function open(path)
+    vim.cmd("edit " .. vim.fn.fnameescape(path))
     local buffer = vim.api.nvim_get_current_buf()
-    check(vim.bo[buffer].filetype == "phreeqc", name .. " has the filetype phreeqc")
+    check(vim.bo[buffer].filetype == "phreeqc", path .. " has the filetype phreeqc")
     -- Neovim 0.7 lists a client only once it is initialized.
-    local get_clients = vim.lsp.get_clients or vim.lsp.get_active_clients
     assert(vim.wait(10000, function()
-      local clients = get_clients()
-      return #clients > 0 and clients[1].initialized
-    end, 20), "no client attached and initialized")
-    local clients = get_clients()
-    check(#clients == 1 and clients[1].name == "vxcheck", "one vxcheck client: " .. #clients)
-    client = clients[1]
+      for _, each in ipairs(get_clients()) do
+        if each.initialized and vim.lsp.buf_is_attached(buffer, each.id) then
+          client = each
+          return true
+        end
+      end
+      return false
+    end, 20), "no client attached and initialized for " .. path)
+    check(client.name == "vxcheck", "the client is vxcheck's: " .. client.name)
     return buffer
   end
 
@@ -59,7 +63,7 @@ local function run()
     return answer and answer.result
   end
 
-  local ex2 = open("ex2.pqi")
+  local ex2 = open(data .. "/examples/ex2.pqi")
   local keywords = request(ex2, "textDocument/completion", 0, 0) -- "|TITLE"
   local solution = find_item(keywords, "SOLUTION")
   check(solution and solution.kind == 14 and solution.detail == "Solution Definition",
@@ -94,7 +98,9 @@ local function run()
     "SELECTED_OUTPUT", "USER_GRAPH 1 Example 2",
   }), "outline of ex2: " .. vim.inspect(names))
 
-  local ex11 = open("ex11.pqi")
+  local first = client.id
+  local ex11 = open(data .. "/examples/ex11.pqi")
+  check(client.id == first and #get_clients() == 1, "one client for the examples' folder")
   local exchangers = request(ex11, "textDocument/completion", 19, 8) -- "|X 0.0011" in EXCHANGE
   check(find_item(exchangers, "X") ~= nil, "exchange master species X offered")
   local totals = request(ex11, "textDocument/completion", 34, 25) -- "-totals |Na"
@@ -107,7 +113,16 @@ local function run()
   check(outline and #outline == 5 and outline[1].children[3].name == "SOLUTION 1-40 Initial solution for column",
     "outline of ex11: " .. vim.inspect(outline and outline[1]))
 
-  vim.lsp.stop_client(client.id)
+  -- Another folder has a client of its own; a folder whose client stopped gets a new one.
+  open(assert(os.getenv("VXCHECK_WORK_DIR"), "VXCHECK_WORK_DIR is not set") .. "/new.pqi")
+  check(client.id ~= first and #get_clients() == 2, "a second client for a second folder")
+  vim.lsp.stop_client(first)
+  check(vim.wait(10000, function()
+    return vim.lsp.get_client_by_id(first) == nil
+  end, 20), "the examples' client stops")
+  open(data .. "/examples/ex3.pqi")
+  check(client.id ~= first and #get_clients() == 2, "a new client for the examples' folder")
+  vim.lsp.stop_client(get_clients())
 end
 
 local ok, err = pcall(run)

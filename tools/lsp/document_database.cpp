@@ -11,46 +11,6 @@
 #include <filesystem>
 
 namespace vxcheck::lsp {
-namespace {
-
-int HexValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    return -1;
-}
-
-} // namespace
-
-std::optional<std::string> FilePath(std::string_view uri) {
-    constexpr std::string_view kScheme = "file://";
-    if (uri.substr(0, kScheme.size()) != kScheme) {
-        return std::nullopt;
-    }
-    uri.remove_prefix(kScheme.size());
-    std::size_t slash = uri.find('/');
-    if (slash == std::string_view::npos) {
-        return std::nullopt;
-    }
-    uri.remove_prefix(slash); // an authority ("localhost") names this machine
-    std::string path;
-    for (std::size_t at = 0; at < uri.size(); ++at) {
-        if (uri[at] == '%' && at + 2 < uri.size() && HexValue(uri[at + 1]) >= 0 &&
-            HexValue(uri[at + 2]) >= 0) {
-            path += static_cast<char>(HexValue(uri[at + 1]) * 16 + HexValue(uri[at + 2]));
-            at += 2;
-        } else {
-            path += uri[at];
-        }
-    }
-    return path;
-}
 
 std::optional<std::string> DatabaseSetting(const Json& settings) {
     if (!settings.is_object()) {
@@ -86,7 +46,7 @@ DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings
         if (file && fs::path(line->name).is_relative()) {
             fs::path beside = fs::path(*file).parent_path() / line->name;
             if (fs::exists(beside, error)) {
-                choice.path = beside.string();
+                choice.path = beside.make_preferred().string();
             }
         }
         return choice;
@@ -95,7 +55,7 @@ DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings
         choice.source = DatabaseChoice::Source::Setting;
         fs::path path(settings.database);
         choice.path = path.is_relative() && !settings.rootFolder.empty()
-                          ? (fs::path(settings.rootFolder) / path).string()
+                          ? (fs::path(settings.rootFolder) / path).make_preferred().string()
                           : settings.database;
     } else if (!settings.environmentDatabase.empty()) {
         choice.source = DatabaseChoice::Source::Environment;

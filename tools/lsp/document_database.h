@@ -3,11 +3,11 @@
 #pragma once
 
 #include "lsp/documents.h"
+#include "lsp/file_uri.h" // FilePath, by which a document finds its folder
 #include "lsp/protocol.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace vxcheck::lsp {
 
@@ -25,9 +25,6 @@ struct DatabaseChoice {
 };
 
 DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings);
-
-// The file path of a file: URI, percent escapes decoded; nothing for other schemes.
-std::optional<std::string> FilePath(std::string_view uri);
 
 // The vxcheck.database setting in initialization options or configuration settings, written
 // {"vxcheck": {"database": p}}, {"vxcheck.database": p} or {"database": p}; nothing when absent.

@@ -2,6 +2,7 @@
 // redefine what its database defines; otherwise the database's definition, in its file, found
 // on the line where the database's reader took it.
 #include "lsp/features/navigation.h"
+#include "lsp/file_uri.h"
 #include "lsp/text.h"
 
 #include <fstream>
@@ -25,11 +26,6 @@ std::vector<NameKind> KindsOf(SymbolSpace space) {
     default:
         return {};
     }
-}
-
-bool IsUnreserved(char ch) {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
-           ch == '-' || ch == '.' || ch == '_' || ch == '~' || ch == '/';
 }
 
 // Where a database name stands: its line, and on it the name's first spelling (letter case
@@ -57,22 +53,6 @@ std::optional<Location> DatabaseLocation(const NameEntry& entry, PositionEncodin
 }
 
 } // namespace
-
-std::string FileUri(const std::string& path) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string uri = "file://";
-    for (char ch : path) {
-        if (IsUnreserved(ch)) {
-            uri += ch;
-        } else {
-            const auto byte = static_cast<unsigned char>(ch);
-            uri += '%';
-            uri += kHex[byte >> 4];
-            uri += kHex[byte & 0xF];
-        }
-    }
-    return uri;
-}
 
 std::vector<Location> Definition(const FeatureContext& context, TextPoint point) {
     const SymbolOccurrence* occurrence = OccurrenceAt(context, point);

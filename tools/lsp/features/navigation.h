@@ -18,9 +18,6 @@ const SymbolOccurrence* OccurrenceAt(const FeatureContext& context, TextPoint po
 // Where an occurrence stands in the document.
 Range RangeOf(const FeatureContext& context, const SymbolOccurrence& occurrence);
 
-// The file: URI of a file path, bytes other than letters, digits and "-._~/" percent-escaped.
-std::string FileUri(const std::string& path);
-
 // textDocument/definition: the input's definitions of what stands at point; when the input
 // defines none, the database's, in its file.
 std::vector<Location> Definition(const FeatureContext& context, TextPoint point);
