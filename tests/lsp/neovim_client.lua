@@ -72,8 +72,8 @@ local function run()
   local gypsum = find_item(phases, "Gypsum")
   check(gypsum and gypsum.detail == "CaSO4:2H2O", "phase Gypsum with its formula: " .. vim.inspect(gypsum))
   check(find_item(phases, "Calcite") == nil, "only the phases that begin with what is typed")
-  local data = request(ex2, "textDocument/completion", 6, 8) -- "|Gypsum"
-  check(find_item(data, "Calcite") ~= nil, "phase Calcite offered")
+  local line_start = request(ex2, "textDocument/completion", 6, 8) -- "|Gypsum"
+  check(find_item(line_start, "Calcite") ~= nil, "phase Calcite offered")
   local options = request(ex2, "textDocument/completion", 11, 9) -- "-|file" in SELECTED_OUTPUT
   check(find_item(options, "-file") ~= nil and find_item(options, "SOLUTION") == nil,
     "options of SELECTED_OUTPUT only")

@@ -169,9 +169,8 @@ TEST(Completion, ReactantsThatSitesFollowAndTheFixedWordsOfAField) {
     EXPECT_TRUE(Completed("REACTION 1\n  NaCl 1\n  2 mmol in 3 |").Has("steps"));
     EXPECT_TRUE(Completed("COPY |").Has("cell"));
     EXPECT_TRUE(Completed("END\nINC|").Has("INCLUDE$"));
-    Completed sorbed("SELECTED_OUTPUT\n  -molalities |");
-    EXPECT_TRUE(sorbed.Has("Hfo_wOZn+"));
-    EXPECT_TRUE(sorbed.Has("CaX2"));
+    EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -molalities Hfo|").Has("Hfo_wOZn+"));
+    EXPECT_TRUE(Completed("SELECTED_OUTPUT\n  -molalities Ca|").Has("CaX2"));
 }
 
 TEST(Completion, SelectedOutputListsAndTheInputsOwnDefinitions) {
