@@ -31,4 +31,5 @@
 #include <vxcheck/input/basic_position.h>
 #include <vxcheck/input/position.h>
 #include <vxcheck/input/definitions.h>
+#include <vxcheck/input/word_at.h>
 // clang-format on

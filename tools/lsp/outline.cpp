@@ -90,6 +90,13 @@ const SymbolIndex& Outline::Symbols() const {
     return *m_symbols;
 }
 
+const NameTable& Outline::Names() const {
+    if (!m_names) {
+        m_names = InputNames(m_model);
+    }
+    return *m_names;
+}
+
 std::size_t Outline::StatementAt(std::size_t offset) const {
     const std::vector<InputStatement>& statements = m_model.statements;
     // The last statement that begins at or before offset; only it can hold offset.

@@ -7,6 +7,7 @@
 #include "lsp/vocabulary.h"
 
 #include <vxcheck/input/model.h>
+#include <vxcheck/input/names.h>
 #include <vxcheck/input/symbols.h>
 
 #include <cstddef>
@@ -39,6 +40,8 @@ class Outline {
     const std::vector<BlockSpan>& Blocks() const { return m_blocks; }
     // The names and entity numbers of the document, indexed when first asked for.
     const SymbolIndex& Symbols() const;
+    // The names that the document's own defining blocks define, collected when first asked for.
+    const NameTable& Names() const;
     // The block whose keyword stands at or before (line, byte), or null.
     const BlockSpan* BlockAt(int line, std::size_t byte) const;
     // The statement with a piece of text around offset (its ends included), or kNone.
@@ -50,6 +53,7 @@ class Outline {
     InputModel m_model;
     std::vector<BlockSpan> m_blocks;
     mutable std::optional<SymbolIndex> m_symbols;
+    mutable std::optional<NameTable> m_names;
 };
 
 } // namespace vxcheck::lsp

@@ -5,6 +5,7 @@
 #include "lsp/databases.h"
 #include "lsp/document_database.h"
 #include "lsp/documents.h"
+#include "lsp/features/features.h"
 #include "lsp/message_body.h"
 #include "lsp/outline.h"
 #include "lsp/protocol.h"
@@ -21,6 +22,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vxcheck::lsp {
@@ -90,6 +92,13 @@ class Server {
 
     Document& OpenDocument(const std::string& uri);
     TextPoint PointOf(const Document& document, Position position) const;
+    // What a feature reads of the open document uri: its outline and, for features that look
+    // names up, its database. Throws RequestError when the document is not open.
+    enum class Reads { Document, Database };
+    FeatureContext ContextOf(const std::string& uri, Reads reads);
+    // The same, and position as a point of the document (RequestError when outside it).
+    std::pair<FeatureContext, TextPoint> ContextAt(const std::string& uri, Position position,
+                                                   Reads reads);
     const Outline& OutlineOf(const Document& document);
     const DatabaseNames* DatabaseOf(const Document& document);
     void PublishDiagnostics(const Document& document);

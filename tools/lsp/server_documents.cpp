@@ -23,6 +23,19 @@ TextPoint Server::PointOf(const Document& document, Position position) const {
     return point;
 }
 
+FeatureContext Server::ContextOf(const std::string& uri, Reads reads) {
+    Document& document = OpenDocument(uri);
+    return {document, OutlineOf(document), m_vocabulary,
+            reads == Reads::Database ? DatabaseOf(document) : nullptr, m_encoding};
+}
+
+std::pair<FeatureContext, TextPoint> Server::ContextAt(const std::string& uri, Position position,
+                                                       Reads reads) {
+    FeatureContext context = ContextOf(uri, reads);
+    const TextPoint point = PointOf(context.document, position);
+    return {context, point};
+}
+
 const Outline& Server::OutlineOf(const Document& document) {
     auto& [revision, outline] = m_outlines[document.Uri()];
     if (!outline || revision != document.Revision()) {
@@ -83,18 +96,14 @@ void Server::OnDidClose(const DidCloseTextDocumentParams& params) {
 }
 
 JsonText Server::OnCompletion(const TextDocumentPositionParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
-                           m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Database);
     return ToJsonText(Completion(context, point, m_snippets));
 }
 
 Json Server::OnHover(const TextDocumentPositionParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
-                           m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Database);
     std::optional<Hover> hover = HoverAt(context, point);
     if (hover && m_plainHover) {
         hover->markdown = PlainText(hover->markdown);
@@ -104,17 +113,14 @@ Json Server::OnHover(const TextDocumentPositionParams& params) {
 }
 
 Json Server::OnSignatureHelp(const TextDocumentPositionParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
-                           m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Database);
     std::optional<SignatureHelp> help = SignatureHelpAt(context, point);
     return help ? Json(*help) : Json(nullptr);
 }
 
 JsonText Server::OnDocumentSymbol(const DocumentSymbolParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
+    const FeatureContext context = ContextOf(params.textDocument.uri, Reads::Document);
     return ToJsonText(DocumentSymbols(context));
 }
 

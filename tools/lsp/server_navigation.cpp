@@ -8,31 +8,26 @@
 namespace vxcheck::lsp {
 
 Json Server::OnDefinition(const TextDocumentPositionParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, DatabaseOf(document),
-                           m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Database);
     return Definition(context, point);
 }
 
 Json Server::OnReferences(const ReferenceParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Document);
     return References(context, point, params.includeDeclaration);
 }
 
 Json Server::OnDocumentHighlight(const TextDocumentPositionParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Document);
     return DocumentHighlights(context, point);
 }
 
 Json Server::OnPrepareRename(const TextDocumentPositionParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Document);
     RenameTarget target = FindRenameTarget(context, point);
     if (target.occurrence == nullptr) {
         throw RequestError{ErrorCode::RequestFailed, target.reason};
@@ -42,9 +37,8 @@ Json Server::OnPrepareRename(const TextDocumentPositionParams& params) {
 }
 
 Json Server::OnRename(const RenameParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    TextPoint point = PointOf(document, params.position);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
+    const auto [context, point] =
+        ContextAt(params.textDocument.uri, params.position, Reads::Document);
     std::string reason;
     std::optional<WorkspaceEdit> edit = Rename(context, point, params.newName, reason);
     if (!edit) {
@@ -54,18 +48,16 @@ Json Server::OnRename(const RenameParams& params) {
 }
 
 JsonText Server::OnSemanticTokensFull(const SemanticTokensParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
-    SemanticTokens& tokens = m_semanticTokens[document.Uri()];
+    const FeatureContext context = ContextOf(params.textDocument.uri, Reads::Document);
+    SemanticTokens& tokens = m_semanticTokens[context.document.Uri()];
     tokens = SemanticTokensOf(context, std::to_string(++m_semanticResults));
     return ToJsonText(tokens);
 }
 
 // A delta from a result the server no longer has is answered with the whole result.
 JsonText Server::OnSemanticTokensDelta(const SemanticTokensParams& params) {
-    Document& document = OpenDocument(params.textDocument.uri);
-    FeatureContext context{document, OutlineOf(document), m_vocabulary, nullptr, m_encoding};
-    SemanticTokens& tokens = m_semanticTokens[document.Uri()];
+    const FeatureContext context = ContextOf(params.textDocument.uri, Reads::Document);
+    SemanticTokens& tokens = m_semanticTokens[context.document.Uri()];
     SemanticTokens next = SemanticTokensOf(context, std::to_string(++m_semanticResults));
     const bool known = !tokens.resultId.empty() && tokens.resultId == params.previousResultId;
     JsonText answer = known ? ToJsonText(DeltaOf(tokens.data, next)) : ToJsonText(next);

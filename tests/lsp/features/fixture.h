@@ -2,7 +2,6 @@
 // vocabulary, and a small database of names written by hand.
 #pragma once
 
-#include "lsp/features/analysis.h"
 #include "lsp/features/features.h"
 
 #include <vxcheck/check.h>
@@ -67,8 +66,6 @@ struct Marked {
         point.byte = at - (before.rfind('\n') == std::string::npos ? 0 : before.rfind('\n') + 1);
         return text.erase(at, 1);
     }
-
-    Cursor Analyze() const { return lsp::Analyze(document, outline, point); }
 
     TextPoint point;
     Document document;

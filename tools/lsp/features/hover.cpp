@@ -1,13 +1,12 @@
 // textDocument/hover: what the word at a point means. Keywords, options and BASIC words are told
 // by the library's help texts; names by their definitions in the input or its database; an
 // entity number by the block it numbers; SOLUTION's "charge" by what it balances.
-#include "lsp/features/analysis.h"
 #include "lsp/features/features.h"
 #include "lsp/features/hover_names.h"
 #include "lsp/text.h"
 
-#include <vxcheck/input/fields.h>
 #include <vxcheck/input/help.h>
+#include <vxcheck/input/word_at.h>
 
 #include <algorithm>
 
@@ -18,29 +17,6 @@ constexpr const char* kListNames[DatabaseNames::kLists] = {
     "",    "composition name",        "master species",         "aqueous species", "phase",
     "gas", "exchange master species", "surface master species",
 };
-
-// The statement at a point and the index of its word there, when the point is on a word.
-struct Spot {
-    std::size_t statement = Outline::kNone;
-    std::size_t word = 0;
-};
-
-Spot SpotAt(const Outline& outline, std::size_t offset) {
-    Spot spot{outline.StatementAt(offset), 0};
-    if (spot.statement == Outline::kNone) {
-        return spot;
-    }
-    const InputStatement& statement = outline.Model().statements[spot.statement];
-    for (std::size_t word = 0; word < statement.words.size(); ++word) {
-        const std::size_t begin = statement.OffsetOf(statement.words[word].begin);
-        if (begin <= offset && offset <= statement.OffsetOf(statement.words[word].end)) {
-            spot.word = word;
-            return spot;
-        }
-    }
-    spot.statement = Outline::kNone;
-    return spot;
-}
 
 std::string KeywordText(const BlockInfo& block, std::string_view written) {
     std::string text = "**" + Upper(written) + "**: keyword of the block " + Upper(block.name);
@@ -128,39 +104,9 @@ std::string NumberText(const BlockInfo& block, std::string_view written) {
            " this block defines; USE, SAVE, COPY, MIX and the transport refer to them by number.";
 }
 
-std::optional<std::string> HoverText(const FeatureContext& context, const Cursor& cursor,
-                                     std::string_view word, std::size_t offset) {
-    const BlockSpan* block = cursor.block;
-    const Spot spot = SpotAt(context.outline, offset);
-    const InputModel& model = context.outline.Model();
-    const InputStatement* statement =
-        spot.statement != Outline::kNone ? &model.statements[spot.statement] : nullptr;
-    if (block != nullptr && spot.statement == block->statement) {
-        if (spot.word == 0) {
-            return KeywordText(*block->info, word);
-        }
-        const std::vector<FieldKind> fields = ClassifyFields(model, spot.statement);
-        if (fields[spot.word] == FieldKind::EntityNumber) {
-            return NumberText(*block->info, word);
-        }
-        return std::nullopt;
-    }
-    if (block != nullptr && !cursor.selects.empty() && statement != nullptr && spot.word == 0) {
-        return OptionText(*block->info, statement->reader, cursor.selects, word);
-    }
-    if (cursor.place == Place::Option) {
-        return std::nullopt;
-    }
-    if (cursor.place == Place::Basic || (cursor.place == Place::Keyword && cursor.basic)) {
-        const BasicHelp* help = FindBasicHelp(word);
-        return help != nullptr ? std::optional(BasicText(*help)) : std::nullopt;
-    }
-    if (block != nullptr && statement != nullptr && spot.word > 0 && Lower(word) == "charge" &&
-        (block->info->name == "solution" || block->info->name == "solution_spread")) {
-        return ChargeText(*statement);
-    }
-    const NameTable input = InputNames(model);
-    std::vector<const NameTable*> tables{&input};
+// The names of the input and of its database that word may be, the input's first.
+std::optional<std::string> NameText(const FeatureContext& context, std::string_view word) {
+    std::vector<const NameTable*> tables{&context.outline.Names()};
     if (context.database != nullptr) {
         tables.push_back(&context.database->table);
     }
@@ -176,23 +122,48 @@ std::optional<std::string> HoverText(const FeatureContext& context, const Cursor
     return std::nullopt;
 }
 
+std::optional<std::string> HoverText(const FeatureContext& context, const WordAtPoint& at,
+                                     std::string_view word) {
+    const BlockInfo* block = context.vocabulary.FindBlock(at.position.blockName);
+    const InputStatement& statement = context.outline.Model().statements[at.position.statement];
+    switch (at.role) {
+    case WordRole::Keyword:
+        return block != nullptr ? std::optional(KeywordText(*block, word)) : std::nullopt;
+    case WordRole::EntityNumber:
+        return block != nullptr ? std::optional(NumberText(*block, word)) : std::nullopt;
+    case WordRole::Option:
+        return block != nullptr
+                   ? std::optional(OptionText(*block, statement.reader, statement.option, word))
+                   : std::nullopt;
+    case WordRole::Basic: {
+        const BasicHelp* help = FindBasicHelp(word);
+        return help != nullptr ? std::optional(BasicText(*help)) : std::nullopt;
+    }
+    case WordRole::Charge:
+        return ChargeText(statement);
+    case WordRole::Name:
+        return NameText(context, word);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 std::optional<Hover> HoverAt(const FeatureContext& context, TextPoint point) {
-    Cursor cursor = Analyze(context.document, context.outline, point);
-    std::string_view line = context.document.Line(point.line);
-    std::string_view word = line.substr(cursor.word.begin, cursor.word.end - cursor.word.begin);
-    if (word.empty() || cursor.place == Place::Comment) {
+    const std::string& text = context.document.Text();
+    const WordAtPoint at = WordAt(context.outline.Model(), text, context.document.OffsetOf(point));
+    if (at.role == WordRole::None) {
         return std::nullopt;
     }
-    const std::size_t offset = context.document.OffsetOf({point.line, cursor.word.begin});
-    std::optional<std::string> text = HoverText(context, cursor, word, offset);
-    if (!text) {
+    std::optional<std::string> markdown =
+        HoverText(context, at, std::string_view(text).substr(at.begin, at.end - at.begin));
+    if (!markdown) {
         return std::nullopt;
     }
-    Range range = context.document.ToRange({point.line, cursor.word.begin},
-                                           {point.line, cursor.word.end}, context.encoding);
-    return Hover{std::move(*text), range};
+    Range range = context.document.ToRange(context.document.PointAt(at.begin),
+                                           context.document.PointAt(at.end), context.encoding);
+    return Hover{std::move(*markdown), range};
 }
 
 std::string PlainText(std::string_view markdown) {

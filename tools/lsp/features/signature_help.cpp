@@ -1,39 +1,24 @@
 // textDocument/signatureHelp: inside the arguments of a BASIC function, the function's form with
 // its parameters, its help text, and the parameter the point stands in.
-#include "lsp/features/analysis.h"
 #include "lsp/features/features.h"
 
 #include <vxcheck/input/basic_position.h>
 #include <vxcheck/input/help.h>
+#include <vxcheck/input/position.h>
+
+#include <algorithm>
 
 namespace vxcheck::lsp {
-namespace {
-
-// The position in a statement's text that stands at an input offset (its text's end when the
-// offset lies past it).
-std::size_t PositionOf(const InputStatement& statement, std::size_t offset) {
-    for (std::size_t position = 0; position < statement.text.size(); ++position) {
-        if (statement.OffsetOf(position) >= offset) {
-            return position;
-        }
-    }
-    return statement.text.size();
-}
-
-} // namespace
 
 std::optional<SignatureHelp> SignatureHelpAt(const FeatureContext& context, TextPoint point) {
-    const Cursor cursor = Analyze(context.document, context.outline, point);
-    if (!cursor.basic) {
+    const InputModel& model = context.outline.Model();
+    const InputPosition at =
+        PositionAt(model, context.document.Text(), context.document.OffsetOf(point));
+    if (at.statement == InputPosition::kNone ||
+        std::find(at.expected.begin(), at.expected.end(), Expected::Basic) == at.expected.end()) {
         return std::nullopt;
     }
-    const std::size_t offset = context.document.OffsetOf(point);
-    const std::size_t index = context.outline.StatementAt(offset);
-    if (index == Outline::kNone) {
-        return std::nullopt;
-    }
-    const InputStatement& statement = context.outline.Model().statements[index];
-    const BasicPosition position = BasicPositionAt(statement.text, PositionOf(statement, offset));
+    const BasicPosition position = BasicPositionAt(model.statements[at.statement].text, at.column);
     const BasicHelp* help = position.inCall ? FindBasicHelp(position.call.function) : nullptr;
     if (help == nullptr) {
         return std::nullopt;
