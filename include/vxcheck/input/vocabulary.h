@@ -59,7 +59,7 @@ enum class BasicNames {
 };
 
 struct BasicArgument {
-    std::string_view label; // as the signature shows it: "phase$", "x"
+    std::string_view label; // as the signature shows it: "\"phase\"", "x"
     // n a number, s a string, v a numeric variable, w a string variable, x anything
     char type = 'x';
     BasicNames names = BasicNames::None;
@@ -71,7 +71,9 @@ struct BasicArgument {
 struct BasicWordInfo {
     std::string_view name; // lower case, as PHREEQC's interpreter lists it
     BasicRole role = BasicRole::Function;
-    std::string signature; // upper case: "SI(phase$)", "MID$(text$, start[, count])", "PRINT"
+    // The word's help form (FindBasicHelp), the one description of its arguments that completion,
+    // hover and signature help all show: "SI(\"phase\")", "MID$(s$, start, count)".
+    std::string signature;
     std::vector<BasicArgument> arguments;
 };
 
