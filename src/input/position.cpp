@@ -35,6 +35,9 @@ constexpr std::string_view kEntityKinds[] = {
     "mix",
 };
 constexpr std::string_view kCell[] = {"cell"}; // COPY also copies whole cells
+// SAVE stores only what a calculation changes; it refuses the other kinds.
+constexpr std::string_view kSavedKinds[] = {"solution", "equilibrium_phases", "exchange",
+                                            "surface",  "gas_phase",          "solid_solutions"};
 
 using E = Expected;
 
@@ -205,8 +208,11 @@ class Locator {
             Expect(E::Keyword);
         } else if (block == "database") {
             Expect(E::FileName);
-        } else if ((block == "use" || block == "save") && word == 1) {
+        } else if (block == "use" && word == 1) {
             Expect(E::EntityKind);
+        } else if (block == "save" && word == 1) {
+            m_position.literals = kSavedKinds;
+            Expect(E::Literal);
         } else if (block == "copy" && word == 1) {
             m_position.literals = kCell;
             Expect({E::EntityKind, E::Literal});

@@ -187,6 +187,12 @@ TEST(InputPosition, FieldsThatDependOnTheWordsBefore) {
               (std::vector<E>{E::ConcentrationTail, E::Phase, E::RedoxCouple}));
     EXPECT_EQ(ExpectedAt("COPY |"), (std::vector<E>{E::EntityKind, E::Literal}));
     EXPECT_EQ(literals("COPY |"), std::vector<std::string_view>{"cell"});
+    // SAVE refuses the reactants that a calculation does not change.
+    EXPECT_EQ(ExpectedAt("SAVE |"), std::vector<E>{E::Literal});
+    const std::vector<std::string_view> saved = literals("SAVE |");
+    EXPECT_EQ(saved.size(), 6u);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), "kinetics"), 0);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), "gas_phase"), 1);
 }
 
 // Every point of every example: the word holds the point, and something is expected outside
