@@ -196,7 +196,12 @@ class Locator {
         }
         if (!dashed) {
             const LineShape line = DataLine();
-            Add(expected, LineFieldKinds(line, 1)[0], line, 0);
+            const std::vector<Expected> dependent =
+                DependentField(m_statement, line, 0, m_position);
+            if (dependent.empty()) {
+                Add(expected, LineFieldKinds(line, 1)[0], line, 0);
+            }
+            expected.insert(expected.end(), dependent.begin(), dependent.end());
         }
         return expected;
     }
@@ -235,10 +240,7 @@ class Locator {
         } else {
             line = DataLine();
         }
-        std::vector<Expected> expected;
-        if (!line.optionLine) {
-            expected = DependentField(*m_statement, line.block, word, m_position);
-        }
+        std::vector<Expected> expected = DependentField(m_statement, line, word, m_position);
         if (expected.empty()) {
             Add(expected, LineFieldKinds(line, word + 1)[word], line, word);
         }

@@ -187,6 +187,18 @@ TEST(InputPosition, FieldsThatDependOnTheWordsBefore) {
               (std::vector<E>{E::ConcentrationTail, E::Phase, E::RedoxCouple}));
     EXPECT_EQ(ExpectedAt("COPY |"), (std::vector<E>{E::EntityKind, E::Literal}));
     EXPECT_EQ(literals("COPY |"), std::vector<std::string_view>{"cell"});
+    // INVERSE_MODELING's phases and balances, on the lines after their options.
+    EXPECT_EQ(ExpectedAt("INVERSE_MODELING\n  -phases\n    Calcite\n    |"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Phase}));
+    EXPECT_EQ(literals("INVERSE_MODELING\n  -phases\n    Calcite |"),
+              (std::vector<std::string_view>{"precip", "dissolve", "force"}));
+    EXPECT_EQ(ExpectedAt("INVERSE_MODELING\n  -balances\n    Ca 0.05 |"),
+              std::vector<E>{E::Number});
+    // Options that take true or false.
+    EXPECT_EQ(literals("PRINT\n  -reset |"), (std::vector<std::string_view>{"true", "false"}));
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -high_precision |"), std::vector<E>{E::Literal});
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -high_precision true |"), std::vector<E>{E::Text});
+    EXPECT_EQ(ExpectedAt("TRANSPORT\n  -cells |"), std::vector<E>{E::Number});
     // SAVE refuses the reactants that a calculation does not change.
     EXPECT_EQ(ExpectedAt("SAVE |"), std::vector<E>{E::Literal});
     const std::vector<std::string_view> saved = literals("SAVE |");
