@@ -181,8 +181,7 @@ class Fields {
     std::vector<Expected> For(const LineShape& line) {
         const std::string_view block = line.block;
         if (line.optionLine) {
-            return m_word == 1 && IsBoolean(block, line.option) ? Literal(kTrueFalse)
-                                                                : std::vector<Expected>();
+            return OptionField(block, line.option);
         }
         if (block == "inverse_modeling") {
             return Inverse(line.continued);
@@ -279,6 +278,25 @@ class Fields {
             return Literal(kPhaseLimits, {E::Number, E::Phase, E::Formula});
         }
         return Literal(kPhaseLimits, {E::Number});
+    }
+
+    std::vector<Expected> OptionField(std::string_view block, std::string_view option) {
+        if (m_word == 1 && IsBoolean(block, option)) {
+            return Literal(kTrueFalse);
+        }
+        // "-equilibrate 1" (or "with solution 1"): the solution an exchanger, surface or gas
+        // phase is first brought to equilibrium with.
+        if (m_word >= 1 && option.starts_with("equil") &&
+            (block == "exchange" || block == "surface" || block == "gas_phase")) {
+            m_position.entity = "solution";
+            return {E::EntityNumber, E::Text};
+        }
+        // KINETICS' "-formula CaCO3 1 CO2 1": formulas or phases, each with its coefficient.
+        if (m_word >= 1 && block == "kinetics" && option == "formula") {
+            return m_word % 2 == 1 ? std::vector<Expected>{E::Phase, E::Formula}
+                                   : std::vector<Expected>{E::Number};
+        }
+        return {};
     }
 
     // The lines after -phases ("Calcite precip 13C 2 1") and -balances ("Ca 0.05 0.1").

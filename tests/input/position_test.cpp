@@ -199,6 +199,12 @@ TEST(InputPosition, FieldsThatDependOnTheWordsBefore) {
     EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -high_precision |"), std::vector<E>{E::Literal});
     EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -high_precision true |"), std::vector<E>{E::Text});
     EXPECT_EQ(ExpectedAt("TRANSPORT\n  -cells |"), std::vector<E>{E::Number});
+    // The solution an exchanger first meets; the formula of a kinetic reactant.
+    const Marked equilibrate("EXCHANGE 1\n  -equilibrate |");
+    EXPECT_EQ(equilibrate.position.expected, (std::vector<E>{E::EntityNumber, E::Text}));
+    EXPECT_EQ(equilibrate.position.entity, "solution");
+    EXPECT_EQ(ExpectedAt("KINETICS 1\nOrg\n  -formula |"), (std::vector<E>{E::Phase, E::Formula}));
+    EXPECT_EQ(ExpectedAt("KINETICS 1\nOrg\n  -formula C 1 H |"), std::vector<E>{E::Number});
     // SAVE refuses the reactants that a calculation does not change.
     EXPECT_EQ(ExpectedAt("SAVE |"), std::vector<E>{E::Literal});
     const std::vector<std::string_view> saved = literals("SAVE |");
