@@ -4,7 +4,9 @@ basic.tsv, options.tsv), checked against PHREEQC 3's vocabulary in data/phreeqc3
 
 usage: scripts/help_tables.py DATA_FOLDER
 
-In data/help/options.tsv a text "=option" says that the option is another name of option in the
+In data/help/options.tsv a block may also be a component reader of data/phreeqc3/components.tsv
+("exchange_component"), whose options PHREEQC reads after a RAW or MODIFY block's -component.
+A text "=option" says that the option is another name of option in the
 same block; the table then holds that option's text and names it. A MODIFY block without rows of
 its own takes the rows of its RAW twin, since both read the same options. Rows are written sorted,
 so that the library finds them by binary search. The output is passed through clang-format when
@@ -40,6 +42,9 @@ def options_rows(data, vocabulary):
     known = {}
     for block, _, option in read_tsv(os.path.join(vocabulary, "options.tsv"), 3):
         known.setdefault(block, []).append(option)
+    # The component readers inside RAW and MODIFY blocks have texts under the reader's name.
+    for reader, _, _, _, option in read_tsv(os.path.join(vocabulary, "components.tsv"), 5):
+        known.setdefault(reader, []).append(option)
     texts = {}
     for block, option, text in read_tsv(os.path.join(data, "options.tsv"), 3):
         if option not in known.get(block, []):

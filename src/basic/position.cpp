@@ -4,6 +4,7 @@
 #include "basic/tokens.h"
 
 #include <vxcheck/input/basic_position.h>
+#include <vxcheck/input/vocabulary.h>
 
 #include <algorithm>
 #include <vector>
@@ -24,6 +25,20 @@ struct Frame {
 bool IsWordByte(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
            c == '$' || c == '.';
+}
+
+// A function, or a statement whose arguments stand in parentheses as a function's do: PUT(x, 1).
+bool TakesCall(const Token& token) {
+    if (token.kind != TokenKind::Word) {
+        return false;
+    }
+    if (token.word->role == basic::WordRole::Function) {
+        return true;
+    }
+    const BasicWordInfo* info = FindBasicWord(token.word->name);
+    return token.word->role == basic::WordRole::Statement && info != nullptr &&
+           info->signature.size() > token.word->name.size() &&
+           info->signature[token.word->name.size()] == '(';
 }
 
 bool IsWord(const Token& token, std::string_view name) {
@@ -77,8 +92,7 @@ class Reader {
         switch (token.kind) {
         case TokenKind::LeftParen: {
             Frame frame;
-            if (previous != nullptr && previous->kind == TokenKind::Word &&
-                previous->word->role == basic::WordRole::Function) {
+            if (previous != nullptr && TakesCall(*previous)) {
                 frame = {previous->word, previous->begin, previous->end, 0};
             }
             m_frames.push_back(frame);

@@ -1,8 +1,11 @@
 // PHREEQC 3's BASIC words as an editor shows them: each with its role, a signature and, for the
 // functions that look a name up, what each argument names. Roles and argument types come from
-// the interpreter's table (words.h); the labels and names are written here.
+// the interpreter's table (words.h); the signature and the arguments' labels are the word's help
+// form (data/help/basic.tsv), the one description of its arguments; what they name is written
+// here.
 #include "basic/words.h"
 
+#include <vxcheck/input/help.h>
 #include <vxcheck/input/vocabulary.h>
 #include <vxcheck/phreeqc3.h>
 
@@ -21,105 +24,70 @@ constexpr std::string_view kSysSpecials[] = {"elements", "phases", "aq",   "ex",
 constexpr std::string_view kEdlSpecials[] = {"charge", "charge1", "charge2", "sigma", "sigma1",
                                              "sigma2", "psi",     "psi1",    "psi2",  "water"};
 
-// One argument's label and names; the type comes from the interpreter's table.
-struct Label {
-    std::string_view label;
+// What one argument names, in order; the type comes from the interpreter's table, the label
+// from the help form.
+struct Names {
     BasicNames names = None;
     std::span<const std::string_view> specials = {};
 };
 
-struct LabelRow {
+struct NamesRow {
     std::string_view word;
-    std::initializer_list<Label> labels;
+    std::initializer_list<Names> arguments;
 };
 
-const LabelRow kLabels[] = {
-    {"act", {{"species$", AnySpecies}}},
-    {"gamma", {{"species$", AnySpecies}}},
-    {"lg", {{"species$", AnySpecies}}},
-    {"la", {{"species$", AnySpecies}}},
-    {"lm", {{"species$", AnySpecies}}},
-    {"mol", {{"species$", AnySpecies}}},
-    {"lk_species", {{"species$", AqueousSpecies}}},
-    {"vm", {{"species$", AqueousSpecies}}},
-    {"f_visc", {{"species$", AqueousSpecies}}},
-    {"t_sc", {{"species$", AqueousSpecies}}},
-    {"mcd_jtot", {{"species$", AqueousSpecies}}},
-    {"mcd_jconc", {{"species$", AqueousSpecies}}},
-    {"setdiff_c", {{"species$", AqueousSpecies}, {"dw"}, {"dw_t"}}},
-    {"si", {{"phase$", Phase}}},
-    {"sr", {{"phase$", Phase}}},
-    {"lk_phase", {{"phase$", Phase}}},
-    {"equi", {{"phase$", Phase}}},
-    {"equi_delta", {{"phase$", Phase}}},
-    {"phase_vm", {{"phase$", Phase}}},
-    {"s_s", {{"component$", Phase}}},
-    {"gas", {{"gas$", Gas}}},
-    {"pr_p", {{"gas$", Gas}}},
-    {"pr_phi", {{"gas$", Gas}}},
-    {"tot", {{"element$", Element, kTotSpecials}}},
-    {"totmol", {{"element$", Element}}},
-    {"totmole", {{"element$", Element}}},
-    {"totmoles", {{"element$", Element}}},
-    {"kin", {{"reactant$", Rate}}},
-    {"kin_delta", {{"reactant$", Rate}}},
-    {"sys",
-     {{"element$", Element, kSysSpecials}, {"count"}, {"names$"}, {"types$"}, {"moles"}, {"sort"}}},
-    {"surf", {{"element$", Element}, {"surface$", SurfaceName}}},
-    {"edl", {{"element$", Element, kEdlSpecials}, {"surface$", SurfaceName}}},
-    {"edl_species",
-     {{"surface$", SurfaceName}, {"count"}, {"names$"}, {"moles"}, {"area"}, {"thickness"}}},
-    {"sum_species", {{"template$"}, {"element$", Element}}},
-    {"sum_gas", {{"template$"}, {"element$", Element}}},
-    {"sum_s_s", {{"template$"}, {"element$", Element}}},
-    {"calc_value", {{"name$", CalculatedValue}}},
-    {"phase_formula", {{"phase$", Phase}, {"count"}, {"elements$"}, {"coefficients"}}},
-    {"phase_formula$", {{"phase$", Phase}, {"count"}, {"elements$"}, {"coefficients"}}},
-    {"phase_equation", {{"phase$", Phase}, {"count"}, {"species$"}, {"coefficients"}}},
-    {"phase_equation$", {{"phase$", Phase}, {"count"}, {"species$"}, {"coefficients"}}},
-    {"species_formula", {{"species$", AnySpecies}, {"count"}, {"elements$"}, {"coefficients"}}},
-    {"species_formula$", {{"species$", AnySpecies}, {"count"}, {"elements$"}, {"coefficients"}}},
-    {"species_equation", {{"species$", AnySpecies}, {"count"}, {"species$"}, {"coefficients"}}},
-    {"species_equation$", {{"species$", AnySpecies}, {"count"}, {"species$"}, {"coefficients"}}},
-    {"kinetics_formula", {{"reactant$", Rate}, {"count"}, {"elements$"}, {"coefficients"}}},
-    {"kinetics_formula$", {{"reactant$", Rate}, {"count"}, {"elements$"}, {"coefficients"}}},
-    {"eq_frac", {{"species$", AnySpecies}, {"equivalents"}, {"exchanger$"}}},
-    {"equiv_frac", {{"species$", AnySpecies}, {"equivalents"}, {"exchanger$"}}},
-    {"list_s_s", {{"solid_solution$"}, {"count"}, {"names$"}, {"moles"}}},
-    {"mid$", {{"text$"}, {"start"}, {"count"}}},
-    {"instr", {{"text$"}, {"find$"}}},
-    {"pad", {{"text$"}, {"width"}}},
-    {"pad$", {{"text$"}, {"width"}}},
-    {"str_e$", {{"x"}, {"width"}, {"digits"}}},
-    {"str_f$", {{"x"}, {"width"}, {"digits"}}},
-    {"iso", {{"isotope$"}}},
-    {"iso_unit", {{"isotope$"}}},
-    {"gfw", {{"formula$"}}},
-    {"parm", {{"i"}}},
-    {"get_por", {{"cell"}}},
-    {"get", {{"i"}}},
-    {"get$", {{"i"}}},
-    {"exists", {{"i"}}},
-};
-
-// Statements whose form a bare name does not show.
-struct StatementForm {
-    std::string_view word;
-    std::string_view form;
-};
-constexpr StatementForm kStatementForms[] = {
-    {"dim", "DIM var(n[, ...])"},
-    {"for", "FOR var = first TO last [STEP step]"},
-    {"gosub", "GOSUB line"},
-    {"goto", "GOTO line"},
-    {"if", "IF condition THEN ... [ELSE ...]"},
-    {"let", "LET var = expression"},
-    {"on", "ON n GOTO line[, line ...]"},
-    {"print", "PRINT expression[, expression ...]"},
-    {"punch", "PUNCH expression[, expression ...]"},
-    {"put", "PUT(x, i[, ...])"},
-    {"put$", "PUT$(text$, i[, ...])"},
-    {"restore", "RESTORE [line]"},
+// Only the words with an argument that names something; the arguments after the last such one
+// are left out.
+const NamesRow kNames[] = {
+    {"act", {{AnySpecies}}},
+    {"gamma", {{AnySpecies}}},
+    {"lg", {{AnySpecies}}},
+    {"la", {{AnySpecies}}},
+    {"lm", {{AnySpecies}}},
+    {"mol", {{AnySpecies}}},
+    {"lk_species", {{AqueousSpecies}}},
+    {"vm", {{AqueousSpecies}}},
+    {"f_visc", {{AqueousSpecies}}},
+    {"t_sc", {{AqueousSpecies}}},
+    {"mcd_jtot", {{AqueousSpecies}}},
+    {"mcd_jconc", {{AqueousSpecies}}},
+    {"setdiff_c", {{AqueousSpecies}}},
+    {"si", {{Phase}}},
+    {"sr", {{Phase}}},
+    {"lk_phase", {{Phase}}},
+    {"equi", {{Phase}}},
+    {"equi_delta", {{Phase}}},
+    {"phase_vm", {{Phase}}},
+    {"s_s", {{Phase}}},
+    {"gas", {{Gas}}},
+    {"pr_p", {{Gas}}},
+    {"pr_phi", {{Gas}}},
+    {"tot", {{Element, kTotSpecials}}},
+    {"totmol", {{Element}}},
+    {"totmole", {{Element}}},
+    {"totmoles", {{Element}}},
+    {"kin", {{Rate}}},
+    {"kin_delta", {{Rate}}},
+    {"sys", {{Element, kSysSpecials}}},
+    {"surf", {{Element}, {SurfaceName}}},
+    {"edl", {{Element, kEdlSpecials}, {SurfaceName}}},
+    {"edl_species", {{SurfaceName}}},
+    {"sum_species", {{}, {Element}}},
+    {"sum_gas", {{}, {Element}}},
+    {"sum_s_s", {{}, {Element}}},
+    {"calc_value", {{CalculatedValue}}},
+    {"phase_formula", {{Phase}}},
+    {"phase_formula$", {{Phase}}},
+    {"phase_equation", {{Phase}}},
+    {"phase_equation$", {{Phase}}},
+    {"species_formula", {{AnySpecies}}},
+    {"species_formula$", {{AnySpecies}}},
+    {"species_equation", {{AnySpecies}}},
+    {"species_equation$", {{AnySpecies}}},
+    {"kinetics_formula", {{Rate}}},
+    {"kinetics_formula$", {{Rate}}},
+    {"eq_frac", {{AnySpecies}}},
+    {"equiv_frac", {{AnySpecies}}},
 };
 
 std::string Upper(std::string_view text) {
@@ -129,6 +97,7 @@ std::string Upper(std::string_view text) {
     return upper;
 }
 
+// The label of an argument that the help form does not show, by its type.
 std::string_view DefaultLabel(char type) {
     switch (type) {
     case 'n':
@@ -144,61 +113,35 @@ std::string_view DefaultLabel(char type) {
     }
 }
 
-std::vector<BasicArgument> ArgumentsOf(const basic::BasicWord& word) {
+// One argument per type the interpreter reads, labelled as the help form writes it.
+std::vector<BasicArgument> ArgumentsOf(const basic::BasicWord& word, const BasicHelp* help) {
     std::vector<BasicArgument> arguments;
     if (word.form != basic::ArgForm::Factor && word.form != basic::ArgForm::Call) {
         return arguments;
     }
-    const LabelRow* row = nullptr;
-    for (const LabelRow& candidate : kLabels) {
+    const NamesRow* row = nullptr;
+    for (const NamesRow& candidate : kNames) {
         row = candidate.word == word.name ? &candidate : row;
     }
+    const std::vector<std::string_view> labels =
+        help != nullptr ? BasicParameters(*help) : std::vector<std::string_view>();
     std::string_view types = word.args;
-    const bool repeats = !types.empty() && types.back() == '*';
-    types = repeats ? types.substr(0, types.size() - 1) : types;
+    types = !types.empty() && types.back() == '*' ? types.substr(0, types.size() - 1) : types;
     for (std::size_t index = 0; index < types.size(); ++index) {
         BasicArgument argument;
         argument.type = types[index];
-        argument.label = DefaultLabel(argument.type);
-        if (row != nullptr && index < row->labels.size()) {
-            const Label& label = *(row->labels.begin() + static_cast<std::ptrdiff_t>(index));
-            argument.label = label.label;
-            argument.names = label.names;
-            argument.specials = label.specials;
+        argument.label = index < labels.size() && labels[index] != "..."
+                             ? labels[index]
+                             : DefaultLabel(argument.type);
+        if (row != nullptr && index < row->arguments.size()) {
+            const Names& names = *(row->arguments.begin() + static_cast<std::ptrdiff_t>(index));
+            argument.names = names.names;
+            argument.specials = names.specials;
         }
         argument.optional = static_cast<int>(index) >= word.minArgs;
         arguments.push_back(argument);
     }
     return arguments;
-}
-
-std::string SignatureOf(const basic::BasicWord& word, const std::vector<BasicArgument>& arguments) {
-    for (const StatementForm& form : kStatementForms) {
-        if (form.word == word.name) {
-            return std::string(form.form);
-        }
-    }
-    std::string text = Upper(word.name);
-    if (word.form == basic::ArgForm::Loose && word.role == basic::WordRole::Function) {
-        return text + "(...)";
-    }
-    if (arguments.empty() && word.form != basic::ArgForm::Call) {
-        return text;
-    }
-    text += '(';
-    std::size_t closing = 0;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        if (arguments[index].optional) {
-            text += '[';
-            ++closing;
-        }
-        text += index > 0 ? ", " : "";
-        text += arguments[index].label;
-    }
-    if (!word.args.empty() && word.args.back() == '*') {
-        text += arguments.empty() ? "..." : ", ...";
-    }
-    return text + std::string(closing, ']') + ')';
 }
 
 BasicRole RoleOf(basic::WordRole role) {
@@ -222,8 +165,9 @@ const std::vector<BasicWordInfo>& Words() {
             if (token.isOperator || word == nullptr) {
                 continue; // "go to", a two-word spelling that the tokenizer never reads
             }
-            std::vector<BasicArgument> arguments = ArgumentsOf(*word);
-            std::string signature = SignatureOf(*word, arguments);
+            const BasicHelp* help = FindBasicHelp(word->name);
+            std::vector<BasicArgument> arguments = ArgumentsOf(*word, help);
+            std::string signature = help != nullptr ? std::string(help->form) : Upper(word->name);
             list.push_back(
                 {word->name, RoleOf(word->role), std::move(signature), std::move(arguments)});
         }

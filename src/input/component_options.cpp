@@ -87,6 +87,10 @@ constexpr ComponentReader kReaders[] = {
 
 } // namespace
 
+std::span<const ComponentReader> ComponentReaders() {
+    return kReaders;
+}
+
 const ComponentReader* FindComponentReader(std::string_view reader, std::string_view option) {
     for (const ComponentReader& row : kReaders) {
         if (row.opener == reader && row.option == option) {

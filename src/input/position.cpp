@@ -35,6 +35,9 @@ constexpr std::string_view kEntityKinds[] = {
     "mix",
 };
 constexpr std::string_view kCell[] = {"cell"}; // COPY also copies whole cells
+// SAVE stores only what a calculation changes; it refuses the other kinds.
+constexpr std::string_view kSavedKinds[] = {"solution", "equilibrium_phases", "exchange",
+                                            "surface",  "gas_phase",          "solid_solutions"};
 
 using E = Expected;
 
@@ -193,7 +196,12 @@ class Locator {
         }
         if (!dashed) {
             const LineShape line = DataLine();
-            Add(expected, LineFieldKinds(line, 1)[0], line, 0);
+            const std::vector<Expected> dependent =
+                DependentField(m_statement, line, 0, m_position);
+            if (dependent.empty()) {
+                Add(expected, LineFieldKinds(line, 1)[0], line, 0);
+            }
+            expected.insert(expected.end(), dependent.begin(), dependent.end());
         }
         return expected;
     }
@@ -205,8 +213,11 @@ class Locator {
             Expect(E::Keyword);
         } else if (block == "database") {
             Expect(E::FileName);
-        } else if ((block == "use" || block == "save") && word == 1) {
+        } else if (block == "use" && word == 1) {
             Expect(E::EntityKind);
+        } else if (block == "save" && word == 1) {
+            m_position.literals = kSavedKinds;
+            Expect(E::Literal);
         } else if (block == "copy" && word == 1) {
             m_position.literals = kCell;
             Expect({E::EntityKind, E::Literal});
@@ -229,10 +240,7 @@ class Locator {
         } else {
             line = DataLine();
         }
-        std::vector<Expected> expected;
-        if (!line.optionLine) {
-            expected = DependentField(*m_statement, line.block, word, m_position);
-        }
+        std::vector<Expected> expected = DependentField(m_statement, line, word, m_position);
         if (expected.empty()) {
             Add(expected, LineFieldKinds(line, word + 1)[word], line, word);
         }

@@ -1,12 +1,12 @@
 // The BASIC programs of RATES, CALCULATE_VALUES, USER_PRINT, USER_PUNCH and USER_GRAPH: their
 // mistakes, and the names their functions look up that neither the database nor the input
 // defines.
-#include "input/collect_names.h"
 #include "lint/lint_context.h"
 
 #include <vxcheck/input/basic.h>
 
 #include <cctype>
+#include <limits>
 #include <optional>
 #include <set>
 #include <string>
@@ -30,7 +30,7 @@ bool IsSpecialName(NameKind kind, std::string_view name) {
     return kind == NameKind::Element && (name == "water" || name == "charge");
 }
 
-bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
+bool IsKnown(const KnownNames& names, NameKind kind, std::string_view name) {
     switch (kind) {
     case NameKind::Element: {
         // PHREEQC reads "Fe(+2)" as "Fe(2)".
@@ -164,7 +164,7 @@ class BasicChecker {
     void CheckName(const BasicNameUse& use) {
         const NameTable* database = m_context.Database();
         if (database == nullptr || database->Empty() || IsSpecialName(use.kind, use.name) ||
-            IsKnown(*database, use.kind, use.name) || IsKnown(InputNames(), use.kind, use.name)) {
+            IsKnown(InputNames(), use.kind, use.name)) {
             return;
         }
         std::string message = std::string(use.name) + " is not " + KindWord(use.kind) +
@@ -179,22 +179,12 @@ class BasicChecker {
                          "basic-unknown-name", std::move(message));
     }
 
-    // The database's names and every name the input defines, made when first needed.
-    const NameTable& InputNames() {
-        if (!m_names) {
-            m_names.emplace(*m_context.Database());
-            NameCollector collector(*m_names, std::string());
-            for (const InputStatement& statement : m_context.Model().statements) {
-                collector.Collect(m_context.Model(), statement);
-            }
-        }
-        return *m_names;
-    }
+    // The database's names and every name the input defines.
+    KnownNames InputNames() { return m_context.NamesThrough(std::numeric_limits<int>::max()); }
 
     LintContext& m_context;
     std::vector<std::string_view> m_lines;
     std::vector<const InputStatement*> m_statements;
-    std::optional<NameTable> m_names;
     std::set<std::string> m_kinetics;
     bool m_judgeNames = false;
 };

@@ -2,6 +2,8 @@
 // diagnostics found so far, with the statements that a mistake before them has silenced.
 #pragma once
 
+#include "lint/simulation_names.h"
+
 #include <vxcheck/input/diagnostic.h>
 #include <vxcheck/input/model.h>
 #include <vxcheck/input/names.h>
@@ -18,7 +20,11 @@ namespace vxcheck {
 class LintContext {
   public:
     LintContext(const InputModel& model, const NameTable* database)
-        : m_model(model), m_database(database), m_silenced(model.statements.size(), false) {}
+        : m_model(model), m_database(database), m_silenced(model.statements.size(), false) {
+        if (database != nullptr) {
+            m_names.emplace(model, *database);
+        }
+    }
 
     const InputModel& Model() const { return m_model; }
     const NameTable* Database() const { return m_database; }
@@ -26,6 +32,9 @@ class LintContext {
     // part meant to be read into another with INCLUDE$ (Concrete_PHR.dat): species, reactants
     // and rates are judged only against a whole database.
     const NameTable* WholeDatabase() const;
+    // The names known while simulation runs: the database's and the input's definitions so
+    // far, made once per lint for every family. Only when there is a database.
+    KnownNames NamesThrough(int simulation) { return m_names->Through(simulation); }
     const std::vector<Diagnostic>& Diagnostics() const { return m_diagnostics; }
     std::vector<Diagnostic> TakeDiagnostics() { return std::move(m_diagnostics); }
 
@@ -48,6 +57,7 @@ class LintContext {
   private:
     const InputModel& m_model;
     const NameTable* m_database;
+    std::optional<SimulationNames> m_names; // with a database only
     std::vector<bool> m_silenced;
     std::vector<Diagnostic> m_diagnostics;
     std::unordered_map<std::string, std::optional<std::string_view>> m_keywords;

@@ -3,7 +3,6 @@
 // SELECTED_OUTPUT. The input's own definitions are added simulation by simulation, as PHREEQC
 // reads a whole simulation before it runs one. Without a database nothing is judged.
 #include "lint/lint_context.h"
-#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include <vxcheck/input/chemistry.h>
@@ -58,7 +57,7 @@ const NameRule* FindRule(std::string_view block, std::string_view option) {
 
 // Whether a formula of EXCHANGE or SURFACE ("CaX2", "Hfo_wOH") holds an exchange or surface
 // master species of that kind; an unreadable formula is left to PHREEQC.
-bool HoldsMaster(const NameTable& names, NameKind kind, std::string_view formula) {
+bool HoldsMaster(const KnownNames& names, NameKind kind, std::string_view formula) {
     const std::optional<FormulaContent> content = ParseFormula(formula);
     if (!content) {
         return true;
@@ -71,7 +70,7 @@ bool HoldsMaster(const NameTable& names, NameKind kind, std::string_view formula
     return false;
 }
 
-bool IsKnown(const NameTable& names, NameKind kind, std::string_view name) {
+bool IsKnown(const KnownNames& names, NameKind kind, std::string_view name) {
     switch (kind) {
     case NameKind::ExchangeMaster:
     case NameKind::SurfaceMaster:
@@ -124,18 +123,17 @@ bool IsSkipped(std::string_view word) {
 
 class NameChecker {
   public:
-    explicit NameChecker(LintContext& context)
-        : m_context(context), m_names(context.Model(), *context.Database()) {}
+    explicit NameChecker(LintContext& context) : m_context(context) {}
 
     void Check() {
         for (const InputBlock& block : m_context.Model().blocks) {
-            m_current = &m_names.Through(block.simulation);
+            m_current.emplace(m_context.NamesThrough(block.simulation));
             CheckBlock(block);
         }
     }
 
   private:
-    const NameTable& Names() const { return *m_current; }
+    const KnownNames& Names() const { return *m_current; }
 
     // Data lines name what the block's own rule says, or continue the list of the option before
     // them when that option holds names.
@@ -216,8 +214,7 @@ class NameChecker {
     }
 
     LintContext& m_context;
-    SimulationNames m_names;
-    const NameTable* m_current = nullptr;
+    std::optional<KnownNames> m_current;
     std::size_t m_index = 0; // the statement being checked
     std::unordered_map<std::string, std::string> m_messages;
 };

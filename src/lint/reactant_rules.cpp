@@ -3,7 +3,6 @@
 // RATES defines. PHREEQC finds out only when the reaction runs ("Element or phase not defined in
 // database", "Rate not found"); we report them wherever they stand (docs/decisions.md).
 #include "lint/lint_context.h"
-#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include <vxcheck/input/chemistry.h>
@@ -20,7 +19,7 @@ bool BeginsNumber(std::string_view word) {
     return (first >= '0' && first <= '9') || first == '.' || first == '-' || first == '+';
 }
 
-bool IsElement(const NameTable& names, std::string_view element) {
+bool IsElement(const KnownNames& names, std::string_view element) {
     return names.Find(NameKind::Element, element) != nullptr ||
            names.Find(NameKind::ExchangeMaster, element) != nullptr ||
            names.Find(NameKind::SurfaceMaster, element) != nullptr;
@@ -28,8 +27,7 @@ bool IsElement(const NameTable& names, std::string_view element) {
 
 class ReactantChecker {
   public:
-    ReactantChecker(LintContext& context, const NameTable& database)
-        : m_context(context), m_names(context.Model(), database) {}
+    explicit ReactantChecker(LintContext& context) : m_context(context) {}
 
     void Check() {
         const InputModel& model = m_context.Model();
@@ -37,7 +35,7 @@ class ReactantChecker {
             if (block.name != "reaction" && block.name != "kinetics") {
                 continue;
             }
-            m_current = &m_names.Through(block.simulation);
+            m_current.emplace(m_context.NamesThrough(block.simulation));
             for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
                 const InputStatement& statement = model.statements[index];
                 if (m_context.Silenced(index)) {
@@ -115,15 +113,14 @@ class ReactantChecker {
     }
 
     LintContext& m_context;
-    SimulationNames m_names;
-    const NameTable* m_current = nullptr;
+    std::optional<KnownNames> m_current;
 };
 
 } // namespace
 
 void CheckReactants(LintContext& context) {
-    if (const NameTable* database = context.WholeDatabase()) {
-        ReactantChecker(context, *database).Check();
+    if (context.WholeDatabase() != nullptr) {
+        ReactantChecker(context).Check();
     }
 }
 

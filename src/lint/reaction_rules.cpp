@@ -5,7 +5,6 @@
 // known, every species of a reaction but the one it defines must be defined somewhere: an
 // unknown one is reported by name rather than as an imbalance.
 #include "lint/lint_context.h"
-#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include <vxcheck/input/chemistry.h>
@@ -33,7 +32,7 @@ struct Definition {
 class ReactionChecker {
   public:
     // names is null when the database is unknown: then no species is judged.
-    ReactionChecker(LintContext& context, const InputBlock& block, const NameTable* names)
+    ReactionChecker(LintContext& context, const InputBlock& block, std::optional<KnownNames> names)
         : m_context(context), m_block(block), m_phases(block.name == "phases"), m_names(names) {}
 
     void Check() {
@@ -161,7 +160,7 @@ class ReactionChecker {
     // The defined term is the first on the right, or in PHASES the phase's formula on the left;
     // a term marked "(s)" or "(g)" names a phase.
     bool UnknownSpecies(const InputStatement& equation, const Reaction& reaction) {
-        if (m_names == nullptr) {
+        if (!m_names) {
             return false;
         }
         bool found = false;
@@ -221,7 +220,7 @@ class ReactionChecker {
     LintContext& m_context;
     const InputBlock& m_block;
     bool m_phases;
-    const NameTable* m_names;
+    std::optional<KnownNames> m_names;
     Definition m_current;
 };
 
@@ -233,13 +232,12 @@ bool HasReactions(std::string_view block) {
 } // namespace
 
 void CheckReactions(LintContext& context) {
-    std::optional<SimulationNames> names;
-    if (const NameTable* database = context.WholeDatabase()) {
-        names.emplace(context.Model(), *database);
-    }
+    const bool judged = context.WholeDatabase() != nullptr;
     for (const InputBlock& block : context.Model().blocks) {
         if (HasReactions(block.name)) {
-            ReactionChecker(context, block, names ? &names->Through(block.simulation) : nullptr)
+            ReactionChecker(context, block,
+                            judged ? std::optional(context.NamesThrough(block.simulation))
+                                   : std::nullopt)
                 .Check();
         }
     }

@@ -3,7 +3,6 @@
 // by parentheses in redox couple", "Redox couple must be two redox states of the same element"),
 // and on a valence state that the database does not define.
 #include "lint/lint_context.h"
-#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include "input/keywords.h"
@@ -28,7 +27,7 @@ constexpr std::string_view kCoupleForm =
     "a redox couple is pe or two valence states of one element, such as Fe(2)/Fe(3)";
 
 // Why a couple cannot be read, or "" when it can.
-std::string CoupleProblem(std::string_view couple, const NameTable* names) {
+std::string CoupleProblem(std::string_view couple, const std::optional<KnownNames>& names) {
     if (LowerWord(couple) == "pe") {
         return "";
     }
@@ -46,7 +45,7 @@ std::string CoupleProblem(std::string_view couple, const NameTable* names) {
         return "a redox couple is two valence states of the same element";
     }
     for (const std::string_view half : halves) {
-        if (names != nullptr && names->Find(NameKind::ValenceState, half) == nullptr) {
+        if (names && names->Find(NameKind::ValenceState, half) == nullptr) {
             return std::string(half) + " is not a valence state of the database or of the input";
         }
     }
@@ -57,10 +56,7 @@ std::string CoupleProblem(std::string_view couple, const NameTable* names) {
 
 void CheckRedoxCouples(LintContext& context) {
     const InputModel& model = context.Model();
-    std::optional<SimulationNames> names;
-    if (const NameTable* database = context.WholeDatabase()) {
-        names.emplace(model, *database);
-    }
+    const bool judged = context.WholeDatabase() != nullptr;
     for (const InputBlock& block : model.blocks) {
         if (block.name != "solution" && block.name != "solution_spread") {
             continue;
@@ -72,7 +68,8 @@ void CheckRedoxCouples(LintContext& context) {
                 continue;
             }
             const std::string problem = CoupleProblem(
-                statement.Word(1), names ? &names->Through(block.simulation) : nullptr);
+                statement.Word(1),
+                judged ? std::optional(context.NamesThrough(block.simulation)) : std::nullopt);
             if (!problem.empty()) {
                 context.ReportWord(statement, 1, Severity::Error, "expected-redox-couple",
                                    "PHREEQC cannot use " + std::string(statement.Word(1)) + ": " +

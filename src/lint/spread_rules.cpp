@@ -4,7 +4,6 @@
 // that names no element of the database is a warning, as in SOLUTION; a word in a column that
 // holds a number stops PHREEQC ("Concentration data error", "Expected solution number").
 #include "lint/lint_context.h"
-#include "lint/simulation_names.h"
 #include "lint/suggest.h"
 
 #include "input/keywords.h"
@@ -143,7 +142,7 @@ bool ReadAsProperty(const InputStatement& statement) {
     return true;
 }
 
-bool IsElement(const NameTable& names, std::string_view name) {
+bool IsElement(const KnownNames& names, std::string_view name) {
     return names.Find(NameKind::Element, name) != nullptr ||
            names.Find(NameKind::ValenceState, name) != nullptr ||
            names.Find(NameKind::ExchangeMaster, name) != nullptr ||
@@ -152,7 +151,7 @@ bool IsElement(const NameTable& names, std::string_view name) {
 
 class SpreadChecker {
   public:
-    SpreadChecker(LintContext& context, const InputBlock& block, const NameTable* names)
+    SpreadChecker(LintContext& context, const InputBlock& block, std::optional<KnownNames> names)
         : m_context(context), m_block(block), m_names(names) {}
 
     void Check() {
@@ -239,7 +238,7 @@ class SpreadChecker {
 
     // Headings are judged when a row holds a value under them: PHREEQC reads them only then.
     void CheckHeadings(const InputStatement& heading) {
-        if (m_names == nullptr) {
+        if (!m_names) {
             return;
         }
         for (std::size_t column = 0; column < m_columns.size(); ++column) {
@@ -262,7 +261,7 @@ class SpreadChecker {
 
     LintContext& m_context;
     const InputBlock& m_block;
-    const NameTable* m_names;
+    std::optional<KnownNames> m_names;
     std::vector<Cell> m_cells;
     std::vector<std::string> m_headings;
     std::vector<Column> m_columns;
@@ -273,13 +272,12 @@ class SpreadChecker {
 
 void CheckSpreads(LintContext& context) {
     const NameTable* database = context.Database();
-    std::optional<SimulationNames> names;
-    if (database != nullptr && !database->Empty()) {
-        names.emplace(context.Model(), *database);
-    }
+    const bool judged = database != nullptr && !database->Empty();
     for (const InputBlock& block : context.Model().blocks) {
         if (block.name == "solution_spread") {
-            SpreadChecker(context, block, names ? &names->Through(block.simulation) : nullptr)
+            SpreadChecker(context, block,
+                          judged ? std::optional(context.NamesThrough(block.simulation))
+                                 : std::nullopt)
                 .Check();
         }
     }

@@ -43,6 +43,15 @@ TEST(BasicPosition, CallAndArgumentAroundThePoint) {
     EXPECT_EQ(inner.call.function, "instr");
     EXPECT_EQ(inner.call.argument, 1u);
 
+    // PUT and PUT$ take their arguments in parentheses, as a function does; IF and PRINT do not.
+    BasicPosition put = At("45 PUT(TOT(\"Ca\"), |");
+    ASSERT_TRUE(put.inCall);
+    EXPECT_EQ(put.call.function, "put");
+    EXPECT_EQ(put.call.argument, 1u);
+    EXPECT_EQ(At("46 PUT$(\"a|").call.function, "put$");
+    EXPECT_FALSE(At("47 IF (x > |").inCall);
+    EXPECT_FALSE(At("48 PRINT (|").inCall);
+
     // An array's subscript is no call; after the call has closed there is none.
     EXPECT_FALSE(At("50 a(|").inCall);
     EXPECT_FALSE(At("60 x = TOT(\"Ca\") + |").inCall);

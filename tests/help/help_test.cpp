@@ -1,6 +1,7 @@
 // The help texts: one for every keyword, option and BASIC word of PHREEQC 3's tables, found by
 // any spelling, with forms whose parameters signature help can show.
 #include <vxcheck/input/help.h>
+#include <vxcheck/input/vocabulary.h>
 #include <vxcheck/phreeqc3.h>
 
 #include <gtest/gtest.h>
@@ -37,24 +38,37 @@ TEST(Help, EveryKeywordSpellingFindsItsBlocksText) {
 
 TEST(Help, EveryOptionOfEveryBlockHasItsText) {
     std::size_t options = 0;
+    auto check = [&](std::string_view block, std::string_view option) {
+        ++options;
+        const OptionHelp* help = FindOptionHelp(block, option);
+        ASSERT_NE(help, nullptr) << block << " -" << option;
+        EXPECT_FALSE(help->text.empty()) << block << " -" << option;
+        if (!help->sameAs.empty()) {
+            // A synonym names an option of its own block, whose text it shows.
+            const OptionHelp* same = FindOptionHelp(block, help->sameAs);
+            ASSERT_NE(same, nullptr) << block << " -" << option;
+            EXPECT_EQ(same->text, help->text);
+            EXPECT_TRUE(same->sameAs.empty()) << block << " -" << help->sameAs;
+        }
+    };
     for (const Phreeqc3Keyword& keyword : Phreeqc3Keywords()) {
         if (keyword.spelling != keyword.block) {
             continue; // each block once
         }
         for (const std::string_view option : Phreeqc3OptionsOf(keyword.block)) {
-            ++options;
-            const OptionHelp* help = FindOptionHelp(keyword.block, option);
-            ASSERT_NE(help, nullptr) << keyword.block << " -" << option;
-            EXPECT_FALSE(help->text.empty()) << keyword.block << " -" << option;
-            if (!help->sameAs.empty()) {
-                // A synonym names an option of its own block, whose text it shows.
-                const OptionHelp* same = FindOptionHelp(keyword.block, help->sameAs);
-                ASSERT_NE(same, nullptr) << keyword.block << " -" << option;
-                EXPECT_EQ(same->text, help->text);
-                EXPECT_TRUE(same->sameAs.empty()) << keyword.block << " -" << help->sameAs;
-            }
+            check(keyword.block, option);
         }
     }
+    // The readers that -component and its kind open in RAW and MODIFY blocks, by their names.
+    std::set<std::string_view> readers;
+    for (const ComponentReader& reader : ComponentReaders()) {
+        for (const std::string_view option : readers.insert(reader.name).second
+                                                 ? reader.options
+                                                 : std::span<const std::string_view>()) {
+            check(reader.name, option);
+        }
+    }
+    EXPECT_EQ(readers.size(), 9u);
     EXPECT_EQ(OptionHelps().size(), options);
     const OptionHelp* temp = FindOptionHelp("SOLUTION", "-Temperature");
     ASSERT_NE(temp, nullptr);

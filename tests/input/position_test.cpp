@@ -187,6 +187,30 @@ TEST(InputPosition, FieldsThatDependOnTheWordsBefore) {
               (std::vector<E>{E::ConcentrationTail, E::Phase, E::RedoxCouple}));
     EXPECT_EQ(ExpectedAt("COPY |"), (std::vector<E>{E::EntityKind, E::Literal}));
     EXPECT_EQ(literals("COPY |"), std::vector<std::string_view>{"cell"});
+    // INVERSE_MODELING's phases and balances, on the lines after their options.
+    EXPECT_EQ(ExpectedAt("INVERSE_MODELING\n  -phases\n    Calcite\n    |"),
+              (std::vector<E>{E::Keyword, E::Option, E::DashlessOption, E::Phase}));
+    EXPECT_EQ(literals("INVERSE_MODELING\n  -phases\n    Calcite |"),
+              (std::vector<std::string_view>{"precip", "dissolve", "force"}));
+    EXPECT_EQ(ExpectedAt("INVERSE_MODELING\n  -balances\n    Ca 0.05 |"),
+              std::vector<E>{E::Number});
+    // Options that take true or false.
+    EXPECT_EQ(literals("PRINT\n  -reset |"), (std::vector<std::string_view>{"true", "false"}));
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -high_precision |"), std::vector<E>{E::Literal});
+    EXPECT_EQ(ExpectedAt("SELECTED_OUTPUT\n  -high_precision true |"), std::vector<E>{E::Text});
+    EXPECT_EQ(ExpectedAt("TRANSPORT\n  -cells |"), std::vector<E>{E::Number});
+    // The solution an exchanger first meets; the formula of a kinetic reactant.
+    const Marked equilibrate("EXCHANGE 1\n  -equilibrate |");
+    EXPECT_EQ(equilibrate.position.expected, (std::vector<E>{E::EntityNumber, E::Text}));
+    EXPECT_EQ(equilibrate.position.entity, "solution");
+    EXPECT_EQ(ExpectedAt("KINETICS 1\nOrg\n  -formula |"), (std::vector<E>{E::Phase, E::Formula}));
+    EXPECT_EQ(ExpectedAt("KINETICS 1\nOrg\n  -formula C 1 H |"), std::vector<E>{E::Number});
+    // SAVE refuses the reactants that a calculation does not change.
+    EXPECT_EQ(ExpectedAt("SAVE |"), std::vector<E>{E::Literal});
+    const std::vector<std::string_view> saved = literals("SAVE |");
+    EXPECT_EQ(saved.size(), 6u);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), "kinetics"), 0);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), "gas_phase"), 1);
 }
 
 // Every point of every example: the word holds the point, and something is expected outside

@@ -1,5 +1,6 @@
 // The editor's vocabulary: PHREEQC 3's blocks with their spellings and options, and its BASIC
 // words with signatures and argument names, against the shipped tables.
+#include <vxcheck/input/help.h>
 #include <vxcheck/input/vocabulary.h>
 
 #include <gtest/gtest.h>
@@ -72,7 +73,8 @@ TEST(BasicVocabulary, SignaturesNameWhatArgumentsLookUp) {
     const BasicWordInfo* si = FindBasicWord("si");
     ASSERT_NE(si, nullptr);
     EXPECT_EQ(si->role, BasicRole::Function);
-    EXPECT_EQ(si->signature, "SI(phase$)");
+    EXPECT_EQ(si->signature, "SI(\"phase\")");
+    EXPECT_EQ(si->arguments.at(0).label, "\"phase\"");
     ASSERT_EQ(si->arguments.size(), 1u);
     EXPECT_EQ(si->arguments[0].names, BasicNames::Phase);
 
@@ -90,20 +92,33 @@ TEST(BasicVocabulary, SignaturesNameWhatArgumentsLookUp) {
     ASSERT_EQ(surf->arguments.size(), 2u);
     EXPECT_EQ(surf->arguments[1].names, BasicNames::SurfaceName);
     EXPECT_TRUE(surf->arguments[1].optional);
-    EXPECT_EQ(surf->signature, "SURF(element$[, surface$])");
+    EXPECT_EQ(surf->arguments[1].label, "\"surface\"");
 
     const BasicWordInfo* sys = FindBasicWord("sys");
     EXPECT_EQ(sys->arguments[0].specials.size(), 9u);
     EXPECT_EQ(sys->arguments[2].type, 'w');
 
-    EXPECT_EQ(FindBasicWord("mid$")->signature, "MID$(text$, start[, count])");
-    EXPECT_EQ(FindBasicWord("tc")->signature, "TC");
+    EXPECT_EQ(sys->arguments[5].label, "x"); // read by the interpreter, not in the form
+
     EXPECT_EQ(FindBasicWord("goto")->role, BasicRole::Statement);
-    EXPECT_EQ(FindBasicWord("goto")->signature, "GOTO line");
     EXPECT_EQ(FindBasicWord("then")->role, BasicRole::Clause);
     EXPECT_EQ(FindBasicWord("mod")->role, BasicRole::Operator);
-    EXPECT_EQ(FindBasicWord("get")->signature, "GET([i, ...])");
-    EXPECT_EQ(FindBasicWord("add_heading")->signature, "ADD_HEADING(...)");
+}
+
+// Completion's signatures and labels are the help forms that hover and signature help show.
+TEST(BasicVocabulary, SignaturesAreTheHelpForms) {
+    for (const BasicWordInfo& word : BasicVocabulary()) {
+        const BasicHelp* help = FindBasicHelp(word.name);
+        ASSERT_NE(help, nullptr) << word.name;
+        EXPECT_EQ(word.signature, help->form);
+        const std::vector<std::string_view> parameters = BasicParameters(*help);
+        for (std::size_t index = 0; index < word.arguments.size() && index < parameters.size();
+             ++index) {
+            if (parameters[index] != "...") {
+                EXPECT_EQ(word.arguments[index].label, parameters[index]) << word.name;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -67,6 +67,21 @@ TEST(LintNames, KnowsWhatTheInputDefinesFromItsSimulationOn) {
     EXPECT_TRUE(vxcheck::LintInput("EQUILIBRIUM_PHASES\n Calcitte 0 1\n", nullptr).empty());
 }
 
+TEST(LintNames, TheInputsDefinitionReplacesTheDatabasesInEveryFamily) {
+    // CALCITE replaces phreeqc.dat's Calcite, so it alone is near Calcit; Barrite is known from
+    // its simulation on, and to BASIC, which judges against every definition of the input;
+    // Fe(+2) is read as Fe(2) with the input's names in play.
+    EXPECT_EQ(Findings("PHASES\nCALCITE\n CaCO3 = Ca+2 + CO3-2\n log_k -8.4\nSOLUTION 1\n"
+                       " Fe(+2) 1\n -redox Fe(+2)/Fe(3)\nEQUILIBRIUM_PHASES 1\n Calcit 0 1\n"
+                       " Barrite 0 0\nUSER_PUNCH\n 10 PUNCH SI(\"Barrite\")\nEND\n"
+                       "PHASES\nBarrite\n BaSO4 = Ba+2 + SO4-2\n log_k -10\n"
+                       "EQUILIBRIUM_PHASES 2\n Barrite 0 0\n"),
+              (Lines{"9:1 error unknown-phase: Calcit is not a phase of the database or of the "
+                     "input; did you mean CALCITE?",
+                     "10:1 error unknown-phase: Barrite is not a phase of the database or of the "
+                     "input; did you mean Barite?"}));
+}
+
 TEST(LintNames, FindsTheDatabaseLineAsPhreeqcDoes) {
     const std::string text = "# comment\n\n  DATABASE  ../db/my file.dat  \nSOLUTION\n";
     const std::optional<vxcheck::DatabaseLine> line = vxcheck::FindDatabaseLine(text);

@@ -25,6 +25,19 @@ VXCHECK_API std::span<const BlockVocabulary> BlockVocabularies();
 // The block that a keyword spelling opens, compared whole without regard to case, or null.
 VXCHECK_API const BlockVocabulary* FindBlockVocabulary(std::string_view spelling);
 
+// A reader that an option of a RAW or MODIFY block opens ("-component" of EXCHANGE_RAW): the
+// option lines after that option are matched against the reader's own table first.
+struct ComponentReader {
+    std::string_view opener; // the reader whose option opens this one ("exchange_raw")
+    std::string_view option; // that option ("component")
+    std::string_view name;   // "exchange_component"
+    std::span<const std::string_view> options; // lower case, no dash, PHREEQC's matching order
+    bool readsToBlockEnd; // never hands a line back: reads every line up to the next keyword
+};
+
+// Every way into a component reader; a reader that two options open stands in two rows.
+VXCHECK_API std::span<const ComponentReader> ComponentReaders();
+
 enum class BasicRole {
     Statement, // starts a statement: PRINT, PUNCH, GOTO, ...
     Function,  // gives a value: SI, TOT, SQRT, ...
@@ -46,7 +59,7 @@ enum class BasicNames {
 };
 
 struct BasicArgument {
-    std::string_view label; // as the signature shows it: "phase$", "x"
+    std::string_view label; // as the signature shows it: "\"phase\"", "x"
     // n a number, s a string, v a numeric variable, w a string variable, x anything
     char type = 'x';
     BasicNames names = BasicNames::None;
@@ -58,7 +71,9 @@ struct BasicArgument {
 struct BasicWordInfo {
     std::string_view name; // lower case, as PHREEQC's interpreter lists it
     BasicRole role = BasicRole::Function;
-    std::string signature; // upper case: "SI(phase$)", "MID$(text$, start[, count])", "PRINT"
+    // The word's help form (FindBasicHelp), the one description of its arguments that completion,
+    // hover and signature help all show: "SI(\"phase\")", "MID$(s$, start, count)".
+    std::string signature;
     std::vector<BasicArgument> arguments;
 };
 

@@ -222,12 +222,12 @@ TEST(Completion, BasicStatementsFunctionsArgumentsAndLines) {
     const std::string program = "USER_PUNCH\n  10 x = 1\n  20 IF x > 0 THEN GOTO 10\n";
     Completed statement(program + "  30 |");
     ASSERT_TRUE(statement.Has("PUNCH"));
-    EXPECT_EQ(statement.Find("PUNCH")->detail, "PUNCH expression[, expression ...]");
+    EXPECT_EQ(statement.Find("PUNCH")->detail, "PUNCH value [, value ...]");
     EXPECT_TRUE(statement.Has("x"));
     EXPECT_FALSE(statement.Has("SQRT"));
     Completed expression(program + "  30 y = S|");
     ASSERT_TRUE(expression.Has("SI"));
-    EXPECT_EQ(expression.Find("SI")->detail, "SI(phase$)");
+    EXPECT_EQ(expression.Find("SI")->detail, "SI(\"phase\")");
     EXPECT_EQ(expression.Find("SI")->kind, CompletionItemKind::Function);
     EXPECT_EQ(expression.Find("SI")->textEdit.range.start.character, 9);
     EXPECT_FALSE(expression.Has("PUNCH"));

@@ -56,6 +56,10 @@ TEST(Hover, OptionsAsPhreeqcMatchesThemWithOrWithoutDash) {
     std::string component = HoverText("EXCHANGE_RAW 1\n  -component X\n    -mo|les 1");
     EXPECT_TRUE(Says(component, "option of the exchange component lines of EXCHANGE_RAW"))
         << component;
+    EXPECT_TRUE(Says(component, "Moles of the exchange component")) << component;
+    EXPECT_TRUE(
+        Says(HoverText("SURFACE_MODIFY 1\n  -charge_component Hfo\n    -spec|ific_area 600"),
+             "in m2/g"));
     EXPECT_EQ(HoverText("SOLUTION 1\n  -nonsense|"), "(none)");
 }
 

@@ -37,6 +37,11 @@ TEST(SignatureHelp, TellsTheFunctionAndTheArgumentBeingWritten) {
     // "..." takes every further argument; a function of fewer arguments marks none.
     EXPECT_EQ(SignatureAt("USER_PRINT\n10 x = GET(1, 2, 3, 4|)").parameter, "...");
     EXPECT_EQ(SignatureAt("USER_PRINT\n10 x = SI(\"Calcite\", |)").parameter, "(none)");
+    // Statements that take their arguments in parentheses.
+    const Shown put = SignatureAt("USER_PUNCH\n  10 PUT(TOT(\"Ca\"), 1, |)");
+    EXPECT_EQ(put.label, "PUT(value, i1, i2, ...)");
+    EXPECT_EQ(put.parameter, "i2");
+    EXPECT_EQ(SignatureAt("USER_PUNCH\n  10 PUT$(\"x|\", 1)").parameter, "text$");
     // A rate's program from -start on.
     EXPECT_EQ(SignatureAt("RATES\nCalcite\n-start\n10 r = KIN(|)\n-end").label,
               "KIN(\"reactant\")");

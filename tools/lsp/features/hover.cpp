@@ -39,7 +39,7 @@ std::string KeywordText(const BlockInfo& block, std::string_view written) {
 }
 
 // An option of the block itself, or of a sub-reader of a RAW or MODIFY block (-component ...),
-// whose options have no text of their own.
+// whose texts stand under the reader's name.
 std::string OptionText(const BlockInfo& block, std::string_view reader, std::string_view option,
                        std::string_view written) {
     const bool own = reader.empty() || reader == block.name || reader.ends_with("_raw");
@@ -47,7 +47,7 @@ std::string OptionText(const BlockInfo& block, std::string_view reader, std::str
     std::replace(lines.begin(), lines.end(), '_', ' ');
     std::string text = "**-" + std::string(option) + "**: option of " +
                        (own ? "" : "the " + lines + " lines of ") + Upper(block.name);
-    if (const OptionHelp* help = own ? FindOptionHelp(block.name, option) : nullptr) {
+    if (const OptionHelp* help = FindOptionHelp(own ? block.name : reader, option)) {
         text += "\n\n" + std::string(help->text);
         if (!help->sameAs.empty()) {
             text += "\n\nAnother name of -" + std::string(help->sameAs) + ".";
