@@ -37,9 +37,8 @@ bool NameSources::Has(NameKind kind, std::string_view name) {
 }
 
 const NameTable& NameSources::Input() {
-    if (!m_input) {
-        m_input.emplace();
-        CollectDefinitionsBefore(m_model, m_offset, *m_input);
+    if (m_input == nullptr) {
+        m_input = &m_outline.NamesBefore(m_offset);
     }
     return *m_input;
 }
