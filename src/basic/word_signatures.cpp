@@ -2,6 +2,7 @@
 // functions that look a name up, what each argument names. Roles and argument types come from
 // the interpreter's table (words.h); the labels and names are written here.
 #include "basic/words.h"
+#include "common/ascii_case.h"
 
 #include <vxcheck/input/vocabulary.h>
 #include <vxcheck/phreeqc3.h>
@@ -122,13 +123,6 @@ constexpr StatementForm kStatementForms[] = {
     {"restore", "RESTORE [line]"},
 };
 
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-    return upper;
-}
-
 std::string_view DefaultLabel(char type) {
     switch (type) {
     case 'n':
@@ -178,7 +172,7 @@ std::string SignatureOf(const basic::BasicWord& word, const std::vector<BasicArg
             return std::string(form.form);
         }
     }
-    std::string text = Upper(word.name);
+    std::string text = UpperWord(word.name);
     if (word.form == basic::ArgForm::Loose && word.role == basic::WordRole::Function) {
         return text + "(...)";
     }
@@ -241,9 +235,7 @@ std::span<const BasicWordInfo> BasicVocabulary() {
 }
 
 const BasicWordInfo* FindBasicWord(std::string_view name) {
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    const std::string lower = LowerWord(name);
     const std::vector<BasicWordInfo>& words = Words();
     auto found = std::lower_bound(
         words.begin(), words.end(), lower,
