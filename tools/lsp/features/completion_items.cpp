@@ -4,7 +4,6 @@
 
 #include "lsp/document_database.h"
 
-
 #include <algorithm>
 #include <filesystem>
 
