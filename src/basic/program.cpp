@@ -3,6 +3,7 @@
 // number; an unnumbered line runs at once when the program is read.
 #include "basic/parser.h"
 #include "basic/tokens.h"
+#include "common/ascii_case.h"
 
 #include <vxcheck/input/basic.h>
 
@@ -194,18 +195,11 @@ class ProgramChecker {
         std::string message = " is not a function of PHREEQC's BASIC, and the program never "
                               "fills an array of that name, so it reads zeros";
         if (const std::optional<std::string_view> function = ClosestFunction(name)) {
-            message += "; did you mean " + UpperName(*function) + "?";
+            message += "; did you mean " + UpperWord(*function) + "?";
         } else {
             message += ".";
         }
         return m_suggestions.emplace(name, std::move(message)).first->second;
-    }
-
-    static std::string UpperName(std::string_view name) {
-        std::string upper(name);
-        std::transform(upper.begin(), upper.end(), upper.begin(),
-                       [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-        return upper;
     }
 
     std::span<const std::string_view> m_texts;

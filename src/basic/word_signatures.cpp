@@ -4,6 +4,7 @@
 // form (data/help/basic.tsv), the one description of its arguments; what they name is written
 // here.
 #include "basic/words.h"
+#include "common/ascii_case.h"
 
 #include <vxcheck/input/help.h>
 #include <vxcheck/input/vocabulary.h>
@@ -90,13 +91,6 @@ const NamesRow kNames[] = {
     {"equiv_frac", {{AnySpecies}}},
 };
 
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
-    return upper;
-}
-
 // The label of an argument that the help form does not show, by its type.
 std::string_view DefaultLabel(char type) {
     switch (type) {
@@ -167,7 +161,7 @@ const std::vector<BasicWordInfo>& Words() {
             }
             const BasicHelp* help = FindBasicHelp(word->name);
             std::vector<BasicArgument> arguments = ArgumentsOf(*word, help);
-            std::string signature = help != nullptr ? std::string(help->form) : Upper(word->name);
+            std::string signature = help != nullptr ? std::string(help->form) : UpperWord(word->name);
             list.push_back(
                 {word->name, RoleOf(word->role), std::move(signature), std::move(arguments)});
         }
@@ -185,9 +179,7 @@ std::span<const BasicWordInfo> BasicVocabulary() {
 }
 
 const BasicWordInfo* FindBasicWord(std::string_view name) {
-    std::string lower(name);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    const std::string lower = LowerWord(name);
     const std::vector<BasicWordInfo>& words = Words();
     auto found = std::lower_bound(
         words.begin(), words.end(), lower,

@@ -96,6 +96,28 @@ void CollectDefinitionsBefore(const InputModel& model, std::size_t offset, NameT
     }
 }
 
+std::size_t NextDefinitionAt(const InputModel& model, std::size_t offset) {
+    for (const InputBlock& block : model.blocks) {
+        // A block is skipped by its last statement, so that a long input costs a look per block.
+        if (!DefinesNames(block.name) || block.end <= block.keyword + 1 ||
+            model.statements[block.end - 1].offset < offset) {
+            continue;
+        }
+        for (std::size_t index = block.keyword + 1; index < block.end; ++index) {
+            if (model.statements[index].offset >= offset) {
+                return model.statements[index].offset;
+            }
+        }
+    }
+    return std::string_view::npos;
+}
+
+NameTable InputNames(const InputModel& model) {
+    NameTable names;
+    CollectDefinitionsBefore(model, std::string_view::npos, names);
+    return names;
+}
+
 std::vector<std::string> NumbersDefinedBefore(const InputModel& model, std::string_view entity,
                                               std::size_t offset) {
     std::vector<std::string> numbers;

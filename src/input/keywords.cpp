@@ -3,19 +3,10 @@
 #include "input/keywords.h"
 
 #include <vxcheck/phreeqc3.h>
-#include <vxcheck/platform/mbstring.h>
 
 #include <unordered_map>
 
 namespace vxcheck {
-
-std::string LowerWord(std::string_view word) {
-    std::string lower(word);
-    for (char& ch : lower) {
-        ch = static_cast<char>(FoldToLower(static_cast<unsigned char>(ch)));
-    }
-    return lower;
-}
 
 std::string_view KeywordBlock(std::string_view lower) {
     static const std::unordered_map<std::string_view, std::string_view> kBlocks = [] {

@@ -1,13 +1,12 @@
-// Keyword lookup and letter case for the input reader.
+// Keyword lookup for the input reader; letter case is folded by common/ascii_case.h.
 #pragma once
+
+#include "common/ascii_case.h"
 
 #include <string>
 #include <string_view>
 
 namespace vxcheck {
-
-// word with its ASCII letters in lower case, as PHREEQC folds keywords and options.
-std::string LowerWord(std::string_view word);
 
 // The block that a keyword spelling (lower case) opens, or "" when it is no keyword.
 std::string_view KeywordBlock(std::string_view lower);

@@ -1,11 +1,11 @@
 // The BASIC programs of RATES, CALCULATE_VALUES, USER_PRINT, USER_PUNCH and USER_GRAPH: their
 // mistakes, and the names their functions look up that neither the database nor the input
 // defines.
+#include "common/ascii_case.h"
 #include "lint/lint_context.h"
 
 #include <vxcheck/input/basic.h>
 
-#include <cctype>
 #include <limits>
 #include <optional>
 #include <set>
@@ -96,18 +96,10 @@ class BasicChecker {
                                          : statement.option == "component"     ? 1
                                                                            : statement.words.size();
                 if (word < statement.words.size()) {
-                    m_kinetics.insert(Lower(statement.Word(word)));
+                    m_kinetics.insert(LowerWord(statement.Word(word)));
                 }
             }
         }
-    }
-
-    static std::string Lower(std::string_view word) {
-        std::string lower(word);
-        for (char& c : lower) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        return lower;
     }
 
     // A program runs from the name line (or the block's start) to -end or the block's end. The
@@ -133,7 +125,7 @@ class BasicChecker {
                     CheckProgram();
                     expectName = false;
                     m_judgeNames = block.name == "rates" && !statement.words.empty() &&
-                                   m_kinetics.contains(Lower(statement.Word(0)));
+                                   m_kinetics.contains(LowerWord(statement.Word(0)));
                 } else {
                     m_lines.push_back(statement.text);
                     m_statements.push_back(&statement);

@@ -93,14 +93,4 @@ std::string UnknownKeywordMessage(std::string_view word, std::string_view keywor
     return "Unknown keyword " + std::string(word) + "; did you mean " + UpperWord(keyword) + "?";
 }
 
-std::string UpperWord(std::string_view word) {
-    std::string upper(word);
-    for (char& ch : upper) {
-        if (ch >= 'a' && ch <= 'z') {
-            ch = static_cast<char>(ch - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
 } // namespace vxcheck

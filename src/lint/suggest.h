@@ -1,6 +1,8 @@
 // Suggestions for misspelt words: the closest of a list of candidates, when one is clearly meant.
 #pragma once
 
+#include "common/ascii_case.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -27,8 +29,5 @@ std::optional<std::string_view> ClosestKeyword(std::string_view word);
 
 // "Unknown keyword SOLXUTION; did you mean SOLUTION?"
 std::string UnknownKeywordMessage(std::string_view word, std::string_view keyword);
-
-// word in upper case, as PHREEQC's manual writes keywords.
-std::string UpperWord(std::string_view word);
 
 } // namespace vxcheck

@@ -2,6 +2,8 @@
 // stands, as PHREEQC replaces a species or phase it reads again.
 #include "names/name_index.h"
 
+#include "common/ascii_case.h"
+
 #include <algorithm>
 
 namespace vxcheck::names {
@@ -46,9 +48,7 @@ void FoldInto(std::string_view name, std::string& folded) {
 }
 
 std::string Folded(std::string_view name) {
-    std::string folded;
-    FoldInto(name, folded);
-    return folded;
+    return LowerWord(name);
 }
 
 std::size_t FoldedHash::operator()(std::string_view name) const noexcept {

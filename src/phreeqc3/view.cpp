@@ -1,8 +1,8 @@
 // The PHREEQC 3 view of a database file: the text that the checker's own reader reads in place of
 // a file written for PHREEQC 3, so that it meets only the blocks it collects names from, and
 // meets them in the form it expects.
-#include "ascii.h"
 #include "check/keyword_table.h"
+#include "common/ascii_case.h"
 
 #include <vxcheck/phreeqc3.h>
 

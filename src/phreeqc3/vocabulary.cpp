@@ -1,13 +1,13 @@
 // Lookups over the PHREEQC 3 tables: the block of a keyword spelling and the options of a block.
-#include "ascii.h"
 #include "block_options.h"
+#include "common/ascii_case.h"
 
 #include <vxcheck/phreeqc3.h>
 
 namespace vxcheck {
 
 std::string_view Phreeqc3BlockOf(std::string_view spelling) {
-    const std::string lower = LowerAscii(spelling);
+    const std::string lower = LowerWord(spelling);
     for (const Phreeqc3Keyword& keyword : Phreeqc3Keywords()) {
         if (keyword.spelling == lower) {
             return keyword.block;

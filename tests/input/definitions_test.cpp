@@ -26,6 +26,13 @@ TEST(Definitions, NamesAndNumbersBeforeThePointOnly) {
     NameTable all;
     CollectDefinitionsBefore(model, text.size(), all);
     EXPECT_NE(all.Find(NameKind::Phase, "Bar"), nullptr);
+    // Between two definitions the names stay the same; a statement that defines starts anew.
+    EXPECT_EQ(NextDefinitionAt(model, 0), text.find("Foo"));
+    EXPECT_EQ(NextDefinitionAt(model, text.find("SOLUTION 1-3")), text.find("Bar"));
+    EXPECT_EQ(NextDefinitionAt(model, text.find("Bar")), text.find("Bar"));
+    EXPECT_EQ(NextDefinitionAt(model, text.find("  log_k 1", text.find("Bar")) + 1),
+              std::string::npos);
+    EXPECT_EQ(InputNames(model).All(NameKind::Phase).size(), 2u);
 
     // A wide range offers its first thousand numbers; a keyword line without a number, 1.
     const std::vector<std::string> solutions = NumbersDefinedBefore(model, "solution", middle);

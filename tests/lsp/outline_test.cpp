@@ -33,5 +33,24 @@ TEST(Outline, KeywordsOpenBlocksOnlyAsAStatementsFirstWord) {
     EXPECT_EQ(outline.BlockAt(4, 0), &blocks[2]);
 }
 
+TEST(Outline, NamesBeforeAPointAreTheInputsDefinitionsUpToIt) {
+    Cvx_Check checker;
+    Vocabulary vocabulary(checker);
+    const std::string text = "PHASES\nFoo\n NaCl = Na+ + Cl-\n log_k 1\nSOLUTION 1\nEND\n"
+                             "PHASES\nBar\n KCl = K+ + Cl-\n log_k 1\nSOLUTION 2\n";
+    Document document("file:///a.pqi", 1, text);
+    Outline outline(document, vocabulary);
+    const std::size_t first = text.find("SOLUTION 1");
+    const std::size_t last = text.find("SOLUTION 2");
+    // Asked in turns, so that each answer comes once collected and once kept.
+    for (int turn = 0; turn < 2; ++turn) {
+        EXPECT_EQ(outline.NamesBefore(Outline::kNone).All(NameKind::Phase).size(), 2u);
+        EXPECT_EQ(outline.NamesBefore(last).All(NameKind::Phase).size(), 2u);
+        EXPECT_EQ(outline.NamesBefore(first).Find(NameKind::Phase, "Bar"), nullptr);
+        EXPECT_NE(outline.NamesBefore(first + 3).Find(NameKind::Phase, "Foo"), nullptr);
+        EXPECT_TRUE(outline.NamesBefore(0).Empty());
+    }
+}
+
 } // namespace
 } // namespace vxcheck::lsp

@@ -2,6 +2,8 @@
 // rules ("#", ";" and "\"), its keywords and its blocks live in the library alone.
 #include "lsp/outline.h"
 
+#include <vxcheck/input/definitions.h>
+
 #include <algorithm>
 
 namespace vxcheck::lsp {
@@ -90,11 +92,17 @@ const SymbolIndex& Outline::Symbols() const {
     return *m_symbols;
 }
 
-const NameTable& Outline::Names() const {
-    if (!m_names) {
-        m_names = InputNames(m_model);
+const NameTable& Outline::NamesBefore(std::size_t offset) const {
+    const std::size_t next = NextDefinitionAt(m_model, offset);
+    if (auto found = m_names.find(next); found != m_names.end()) {
+        return found->second;
     }
-    return *m_names;
+    if (m_names.size() >= 2) {
+        std::erase_if(m_names, [](const auto& entry) { return entry.first != kNone; });
+    }
+    NameTable& names = m_names[next];
+    CollectDefinitionsBefore(m_model, offset, names);
+    return names;
 }
 
 std::size_t Outline::StatementAt(std::size_t offset) const {

@@ -11,6 +11,7 @@
 #include <vxcheck/input/symbols.h>
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,8 +41,10 @@ class Outline {
     const std::vector<BlockSpan>& Blocks() const { return m_blocks; }
     // The names and entity numbers of the document, indexed when first asked for.
     const SymbolIndex& Symbols() const;
-    // The names that the document's own defining blocks define, collected when first asked for.
-    const NameTable& Names() const;
+    // The names that the document's own defining blocks define before offset (all of them for
+    // kNone). Kept for the requests after it that would collect the same names: the whole
+    // input's for hover, the last point's for completion.
+    const NameTable& NamesBefore(std::size_t offset) const;
     // The block whose keyword stands at or before (line, byte), or null.
     const BlockSpan* BlockAt(int line, std::size_t byte) const;
     // The statement with a piece of text around offset (its ends included), or kNone.
@@ -53,7 +56,7 @@ class Outline {
     InputModel m_model;
     std::vector<BlockSpan> m_blocks;
     mutable std::optional<SymbolIndex> m_symbols;
-    mutable std::optional<NameTable> m_names;
+    mutable std::map<std::size_t, NameTable> m_names; // by NextDefinitionAt, at most two
 };
 
 } // namespace vxcheck::lsp

@@ -18,6 +18,9 @@ namespace vxcheck {
 // SOLUTION_SPECIES, PHASES, EXCHANGE_ and SURFACE_ blocks, RATES) that begin before offset define.
 VXCHECK_API void CollectDefinitionsBefore(const InputModel& model, std::size_t offset,
                                           NameTable& names);
+// The offset of the first statement at or after offset that CollectDefinitionsBefore takes, or
+// std::string_view::npos when none: every offset from offset up to it collects the same names.
+VXCHECK_API std::size_t NextDefinitionAt(const InputModel& model, std::size_t offset);
 
 // The numbers that keyword lines before offset give reactants of block entity ("solution"): the
 // numbers of its own keyword lines ("SOLUTION 3", each number of "SOLUTION 1-4" up to 100 of

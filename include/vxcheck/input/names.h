@@ -99,7 +99,8 @@ class VXCHECK_API NameTable {
 VXCHECK_API NameTable ReadDatabaseNames(std::string_view bytes, const std::string& file);
 
 struct InputModel;
-// The names that an input's own blocks define (file "" in their origins), in reading order.
+// The names that an input's own blocks define (file "" in their origins), in reading order:
+// CollectDefinitionsBefore (definitions.h) up to the input's end.
 VXCHECK_API NameTable InputNames(const InputModel& model);
 
 } // namespace vxcheck

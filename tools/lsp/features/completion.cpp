@@ -19,7 +19,7 @@ class Completer {
           m_offset(context.document.OffsetOf(point)), m_point(point), m_snippets(snippets),
           m_position(PositionAt(m_model, context.document.Text(), m_offset)),
           m_items(context, point, m_position.begin),
-          m_names(context.database != nullptr ? &context.database->table : nullptr, m_model,
+          m_names(context.database != nullptr ? &context.database->table : nullptr, context.outline,
                   m_offset) {}
 
     CompletionList Run() {

@@ -4,8 +4,6 @@
 
 #include "lsp/document_database.h"
 
-#include <vxcheck/input/definitions.h>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -37,9 +35,8 @@ bool NameSources::Has(NameKind kind, std::string_view name) {
 }
 
 const NameTable& NameSources::Input() {
-    if (!m_input) {
-        m_input.emplace();
-        CollectDefinitionsBefore(m_model, m_offset, *m_input);
+    if (m_input == nullptr) {
+        m_input = &m_outline.NamesBefore(m_offset);
     }
     return *m_input;
 }

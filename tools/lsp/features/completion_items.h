@@ -18,11 +18,11 @@
 namespace vxcheck::lsp {
 
 // The names of the document's database and those the input defines before the point, the latter
-// collected on first need.
+// read from the outline on first need.
 class NameSources {
   public:
-    NameSources(const NameTable* database, const InputModel& model, std::size_t offset)
-        : m_database(database), m_model(model), m_offset(offset) {}
+    NameSources(const NameTable* database, const Outline& outline, std::size_t offset)
+        : m_database(database), m_outline(outline), m_offset(offset) {}
 
     // The entries of a kind: the database's first, then the input's.
     std::vector<const NameEntry*> All(NameKind kind);
@@ -32,9 +32,9 @@ class NameSources {
     const NameTable& Input();
 
     const NameTable* m_database;
-    const InputModel& m_model;
+    const Outline& m_outline;
     std::size_t m_offset;
-    std::optional<NameTable> m_input;
+    const NameTable* m_input = nullptr;
 };
 
 class CompletionItems {

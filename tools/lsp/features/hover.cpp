@@ -106,7 +106,7 @@ std::string NumberText(const BlockInfo& block, std::string_view written) {
 
 // The names of the input and of its database that word may be, the input's first.
 std::optional<std::string> NameText(const FeatureContext& context, std::string_view word) {
-    std::vector<const NameTable*> tables{&context.outline.Names()};
+    std::vector<const NameTable*> tables{&context.outline.NamesBefore(Outline::kNone)};
     if (context.database != nullptr) {
         tables.push_back(&context.database->table);
     }
