@@ -133,8 +133,28 @@ void AppendSymbols(std::string& out, const std::vector<DocumentSymbol>& symbols)
     out += ']';
 }
 
+namespace {
+
+// About the most text a symbol takes besides its name and detail: the keys, the kind and the
+// four positions of its ranges with lines of up to seven digits.
+constexpr std::size_t kSymbolText = 240;
+
+std::size_t TextBound(const std::vector<DocumentSymbol>& symbols) {
+    std::size_t bound = 2;
+    for (const DocumentSymbol& symbol : symbols) {
+        bound +=
+            kSymbolText + symbol.name.size() + symbol.detail.size() + TextBound(symbol.children);
+    }
+    return bound;
+}
+
+} // namespace
+
 JsonText ToJsonText(const std::vector<DocumentSymbol>& symbols) {
+    // The outline of a large input is a hundred megabytes of text: room made once, so that it is
+    // not grown by doubling, which held the old and the new copy at once.
     std::string out;
+    out.reserve(TextBound(symbols));
     AppendSymbols(out, symbols);
     return {std::move(out)};
 }
