@@ -2,7 +2,7 @@
 // llnl.dat input (grown_input.h) against a 20 ms budget, with the baseline of splitting the same
 // text into a document's lines measured in the same run; then the outline (input model and
 // document symbols) of a 50 MB input, its time and the most heap it held. With the argument
-// "tokens", only the semantic tokens, once: a run short enough for a profiler such as callgrind.
+// "tokens", only the semantic tokens: a run short enough for a profiler such as callgrind.
 #include "allocation_counter.h"
 #include "grown_input.h"
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         LoadDatabase(VXCHECK_DATA_DIR "/databases/llnl.dat", ReadThroughChecker);
     const std::string text = vxcheck::bench::GrownInput(20000, "DATABASE llnl.dat");
 
-    const int runs = tokensOnly ? 1 : 15;
+    const int runs = 15;
     const double baseline = MedianMs(runs, [&] { Document document("file:///b.pqi", 1, text); });
     std::size_t numbers = 0;
     const double tokens = MedianMs(runs, [&] {

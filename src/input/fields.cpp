@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 
 namespace vxcheck {
 namespace {
@@ -93,13 +95,27 @@ FieldKind WholeLineKind(std::string_view block) {
     return K::Text;
 }
 
-const FieldRow* FindRow(std::string_view block, std::string_view option) {
-    for (const FieldRow& row : kRows) {
-        if (row.block == block && row.option == option) {
-            return &row;
-        }
+using RowKey = std::pair<std::string_view, std::string_view>; // block, option
+
+struct RowKeyHash {
+    std::size_t operator()(const RowKey& key) const {
+        const std::hash<std::string_view> hash;
+        return hash(key.first) * 31 + hash(key.second);
     }
-    return nullptr;
+};
+
+// The first row of a block and option, or null. Every statement of an input looks up its row,
+// a data line twice: a table walk per lookup was the largest cost of classifying.
+const FieldRow* FindRow(std::string_view block, std::string_view option) {
+    static const std::unordered_map<RowKey, const FieldRow*, RowKeyHash> kByKey = [] {
+        std::unordered_map<RowKey, const FieldRow*, RowKeyHash> rows;
+        for (const FieldRow& row : kRows) {
+            rows.emplace(RowKey(row.block, row.option), &row);
+        }
+        return rows;
+    }();
+    const auto found = kByKey.find(RowKey(block, option));
+    return found == kByKey.end() ? nullptr : found->second;
 }
 
 std::vector<FieldKind> FromRow(const FieldRow& row, std::size_t count) {

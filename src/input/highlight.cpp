@@ -97,8 +97,14 @@ class Highlighter {
         std::inplace_merge(m_spans.begin(),
                            m_spans.begin() + static_cast<std::ptrdiff_t>(statements), m_spans.end(),
                            earlier);
+        // Spans are in order: a line's end, once found, serves every span that starts before it.
+        std::size_t lineEnd = 0;
+        bool found = false;
         for (HighlightSpan& span : m_spans) {
-            const std::size_t lineEnd = m_text.find('\n', span.begin);
+            if (!found || (lineEnd != std::string_view::npos && span.begin > lineEnd)) {
+                lineEnd = m_text.find('\n', span.begin);
+                found = true;
+            }
             span.end = std::min(span.end, lineEnd);
         }
         return std::move(m_spans);

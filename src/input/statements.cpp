@@ -38,6 +38,13 @@ bool JoinsNextLine(std::string_view text, std::size_t begin, std::size_t end, st
     return false;
 }
 
+// Where the pieces of a joined statement stand in the model's pieces.
+struct JoinedPieces {
+    std::size_t statement = 0;
+    std::size_t first = 0;
+    std::size_t count = 0;
+};
+
 class Splitter {
   public:
     Splitter(std::string_view text, InputModel& model) : m_text(text), m_model(model) {}
@@ -48,11 +55,15 @@ class Splitter {
             at = SplitLine(at);
         }
         Finish();
-        // The words are in place now that they no longer move.
+        // The words and pieces are in place now that they no longer move.
         for (std::size_t index = 0; index < m_model.statements.size(); ++index) {
             const auto [first, count] = m_wordRanges[index];
             m_model.statements[index].words =
                 std::span<const InputWord>(m_model.words).subspan(first, count);
+        }
+        for (const JoinedPieces& joined : m_joined) {
+            m_model.statements[joined.statement].pieces =
+                std::span<const TextPiece>(m_model.pieces).subspan(joined.first, joined.count);
         }
     }
 
@@ -109,12 +120,16 @@ class Splitter {
                     m_text.substr(m_pieces[piece].offset, pieceEnd - m_pieces[piece].position));
             }
             statement.text = joined;
-            statement.pieces = m_pieces;
         }
         const std::size_t first = m_model.words.size();
         const std::size_t count = AppendWords(statement.text, m_model.words);
         if (count > 0) {
-            m_model.statements.push_back(std::move(statement));
+            if (m_pieces.size() > 1) {
+                m_joined.push_back(
+                    {m_model.statements.size(), m_model.pieces.size(), m_pieces.size()});
+                m_model.pieces.insert(m_model.pieces.end(), m_pieces.begin(), m_pieces.end());
+            }
+            m_model.statements.push_back(statement);
             m_wordRanges.emplace_back(first, count);
         }
         m_pieces.clear();
@@ -124,8 +139,9 @@ class Splitter {
     std::string_view m_text;
     InputModel& m_model;
     std::vector<std::pair<std::size_t, std::size_t>> m_wordRanges; // first word, count
-    std::vector<TextPiece> m_pieces;                               // the current statement's pieces
-    std::size_t m_length = 0;                                      // and its length so far
+    std::vector<JoinedPieces> m_joined;
+    std::vector<TextPiece> m_pieces; // the current statement's pieces
+    std::size_t m_length = 0;        // and its length so far
 };
 
 } // namespace

@@ -25,10 +25,12 @@ TEST(InputModel, SplitsStatementsByPhreeqcLineRules) {
                              "   mmol\n"
                              "\n"
                              "  # only a comment\n"
-                             "Na 1 \\; Cl 1;;\n";
+                             "Na 1 \\; Cl 1;;\n"
+                             "K 2 \\\n"
+                             "  ppm\n";
     const vxcheck::InputModel model = vxcheck::ReadInput(text);
     EXPECT_EQ(Texts(model), (std::vector<std::string>{"SOLUTION 1", " pH 7 ", "  Ca 1    mmol",
-                                                      "Na 1 \\; Cl 1"}));
+                                                      "Na 1 \\; Cl 1", "K 2   ppm"}));
     // "mmol" stands on the third line, column 3, although the statement began on the second.
     const vxcheck::InputStatement& joined = model.statements[2];
     ASSERT_EQ(joined.words.size(), 3U);
@@ -36,7 +38,12 @@ TEST(InputModel, SplitsStatementsByPhreeqcLineRules) {
     EXPECT_EQ(place.line, 2);
     EXPECT_EQ(place.column, 3);
     EXPECT_EQ(text.substr(place.offset, 4), "mmol");
-    EXPECT_EQ(model.PlaceOf(text.size()).line, 6);
+    // Each joined statement keeps its own pieces.
+    const vxcheck::InputStatement& second = model.statements[4];
+    ASSERT_EQ(second.pieces.size(), 2U);
+    EXPECT_EQ(text.substr(second.OffsetOf(second.words[2].begin), 3), "ppm");
+    EXPECT_TRUE(model.statements[3].pieces.empty());
+    EXPECT_EQ(model.PlaceOf(text.size()).line, 8);
 }
 
 TEST(InputModel, GroupsKeywordBlocksAndSimulations) {

@@ -4,7 +4,6 @@
 #include "lsp/positions.h"
 
 #include <charconv>
-#include <limits>
 
 namespace vxcheck::lsp {
 
@@ -56,14 +55,39 @@ void from_json(const Json& json, SemanticTokensParams& params) {
 
 namespace {
 
+// Most token numbers (line steps, columns, lengths, types) have one or two digits.
+std::size_t DigitsOf(unsigned number) {
+    std::size_t digits = 1;
+    for (; number >= 10; number /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
+char* WriteNumber(char* at, char* limit, unsigned number) {
+    if (number < 10) {
+        *at = static_cast<char>('0' + number);
+        return at + 1;
+    }
+    if (number < 100) {
+        at[0] = static_cast<char>('0' + number / 10);
+        at[1] = static_cast<char>('0' + number % 10);
+        return at + 2;
+    }
+    return std::to_chars(at, limit, number).ptr;
+}
+
 // resultId is the server's own: digits only, so it needs no escaping.
-// Written in place, into room for the longest numbers, and cut to size after: a full document's
-// tokens are hundreds of thousands of numbers, and appending each on its own costs more than
-// formatting it.
+// Written in place, after measuring: a full document's tokens are hundreds of thousands of
+// numbers, and appending each on its own costs more than formatting it.
 void AppendNumbers(std::string& out, const std::vector<unsigned>& numbers) {
-    constexpr std::size_t kLongest = std::numeric_limits<unsigned>::digits10 + 1;
+    std::size_t length = numbers.empty() ? 2 : 1 + numbers.size();
+    for (unsigned number : numbers) {
+        length += DigitsOf(number);
+    }
     const std::size_t start = out.size();
-    out.resize(start + 2 + numbers.size() * (kLongest + 1));
+    out.reserve(start + length + 2); // and the brackets that close what holds the numbers
+    out.resize(start + length);
     char* at = out.data() + start;
     char* const limit = out.data() + out.size();
     *at++ = '[';
@@ -71,10 +95,9 @@ void AppendNumbers(std::string& out, const std::vector<unsigned>& numbers) {
         if (i > 0) {
             *at++ = ',';
         }
-        at = std::to_chars(at, limit, numbers[i]).ptr;
+        at = WriteNumber(at, limit, numbers[i]);
     }
-    *at++ = ']';
-    out.resize(static_cast<std::size_t>(at - out.data()));
+    *at = ']';
 }
 
 } // namespace
@@ -110,8 +133,28 @@ void AppendSymbols(std::string& out, const std::vector<DocumentSymbol>& symbols)
     out += ']';
 }
 
+namespace {
+
+// About the most text a symbol takes besides its name and detail: the keys, the kind and the
+// four positions of its ranges with lines of up to seven digits.
+constexpr std::size_t kSymbolText = 240;
+
+std::size_t TextBound(const std::vector<DocumentSymbol>& symbols) {
+    std::size_t bound = 2;
+    for (const DocumentSymbol& symbol : symbols) {
+        bound +=
+            kSymbolText + symbol.name.size() + symbol.detail.size() + TextBound(symbol.children);
+    }
+    return bound;
+}
+
+} // namespace
+
 JsonText ToJsonText(const std::vector<DocumentSymbol>& symbols) {
+    // The outline of a large input is a hundred megabytes of text: room made once, so that it is
+    // not grown by doubling, which held the old and the new copy at once.
     std::string out;
+    out.reserve(TextBound(symbols));
     AppendSymbols(out, symbols);
     return {std::move(out)};
 }

@@ -15,7 +15,7 @@
 
 namespace vxcheck {
 
-enum class StatementKind {
+enum class StatementKind : unsigned char {
     Keyword, // its first word is a keyword spelling: it opens a block
     Option,  // "-name ..." or a whole option name written without its dash
     Data,    // anything else: the block's data, BASIC text, free text
@@ -35,23 +35,26 @@ struct TextPiece {
     std::size_t offset = 0;
 };
 
+// A model holds one of these a line: its members are ordered to leave no padding between them.
 struct VXCHECK_API InputStatement {
     StatementKind kind = StatementKind::Data;
-    // The logical line: comment, ";" and joining "\" removed, continuation lines joined. It
-    // points into the input text, or into the model for a statement joined from several lines.
-    std::string_view text;
-    std::size_t offset = 0;           // the input offset of text's first byte
-    std::vector<TextPiece> pieces;    // for a joined statement, where each line's part stands
-    std::span<const InputWord> words; // blank-delimited words of text, kept by the model
+    bool dashless = false; // an option written without its dash
     // Index of the block the statement belongs to; -1 outside any block (before the first
     // keyword, and after END, USE, SAVE, COPY and DATABASE, which read only their keyword line).
     int block = -1;
+    // The logical line: comment, ";" and joining "\" removed, continuation lines joined. It
+    // points into the input text, or into the model for a statement joined from several lines.
+    std::string_view text;
+    std::size_t offset = 0; // the input offset of text's first byte
+    // For a joined statement, where each line's part stands (empty for one line); kept by the
+    // model, as the words are.
+    std::span<const TextPiece> pieces;
+    std::span<const InputWord> words; // blank-delimited words of text, kept by the model
     // Option statements: the option it selects, as PHREEQC lists it (lower case, no dash), and
     // the reader whose table holds it ("solution", "exchange_raw", "component" of a _RAW
     // block); option is empty when no table of the block's readers has one.
     std::string_view option;
     std::string_view reader;
-    bool dashless = false; // an option written without its dash
 
     std::string_view Word(std::size_t index) const {
         const InputWord& word = words[index];
@@ -81,6 +84,7 @@ struct VXCHECK_API InputModel {
 
     std::vector<InputStatement> statements;
     std::vector<InputWord> words;   // the words of every statement, in order
+    std::vector<TextPiece> pieces;  // the pieces of every joined statement, in order
     std::deque<std::string> joined; // the texts of statements joined from several lines
     std::vector<InputBlock> blocks;
     std::vector<std::size_t> lineStarts; // offset of each line's first byte

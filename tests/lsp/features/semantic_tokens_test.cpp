@@ -76,5 +76,18 @@ TEST(SemanticTokens, DeltaReplacesOnlyWhatChanged) {
     EXPECT_TRUE(DeltaOf(next.data, next).edits.empty());
 }
 
+TEST(SemanticTokens, TextHoldsEveryNumberWhole) {
+    SemanticTokens tokens;
+    tokens.resultId = "3";
+    tokens.data = {0, 9, 10, 99, 100, 4294967295u};
+    EXPECT_EQ(ToJsonText(tokens).text, R"({"resultId":"3","data":[0,9,10,99,100,4294967295]})");
+    SemanticTokensDelta delta;
+    delta.resultId = "4";
+    delta.edits.push_back({1, 2, {}});
+    delta.edits.push_back({5, 0, {12, 7}});
+    EXPECT_EQ(ToJsonText(delta).text, R"({"resultId":"4","edits":[{"start":1,"deleteCount":2,)"
+                                      R"("data":[]},{"start":5,"deleteCount":0,"data":[12,7]}]})");
+}
+
 } // namespace
 } // namespace vxcheck::lsp::testing
