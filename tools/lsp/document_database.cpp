@@ -33,6 +33,21 @@ std::optional<std::string> DatabaseSetting(const Json& settings) {
     return value->get<std::string>();
 }
 
+namespace {
+
+// A joined path with its "." and ".." steps resolved as the system would (through links), so
+// that one file has one name in the cache and in the addresses sent to the editor.
+std::string Resolved(const std::filesystem::path& joined) {
+    std::error_code error;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(joined, error);
+    if (error) {
+        resolved = joined;
+    }
+    return resolved.make_preferred().string();
+}
+
+} // namespace
+
 DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings) {
     namespace fs = std::filesystem;
     DatabaseChoice choice;
@@ -46,7 +61,7 @@ DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings
         if (file && fs::path(line->name).is_relative()) {
             fs::path beside = fs::path(*file).parent_path() / line->name;
             if (fs::exists(beside, error)) {
-                choice.path = beside.make_preferred().string();
+                choice.path = Resolved(beside);
             }
         }
         return choice;
@@ -55,7 +70,7 @@ DatabaseChoice ChooseDatabase(const Document& document, const Settings& settings
         choice.source = DatabaseChoice::Source::Setting;
         fs::path path(settings.database);
         choice.path = path.is_relative() && !settings.rootFolder.empty()
-                          ? (fs::path(settings.rootFolder) / path).make_preferred().string()
+                          ? Resolved(fs::path(settings.rootFolder) / path)
                           : settings.database;
     } else if (!settings.environmentDatabase.empty()) {
         choice.source = DatabaseChoice::Source::Environment;
