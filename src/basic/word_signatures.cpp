@@ -161,7 +161,8 @@ const std::vector<BasicWordInfo>& Words() {
             }
             const BasicHelp* help = FindBasicHelp(word->name);
             std::vector<BasicArgument> arguments = ArgumentsOf(*word, help);
-            std::string signature = help != nullptr ? std::string(help->form) : UpperWord(word->name);
+            std::string signature =
+                help != nullptr ? std::string(help->form) : UpperWord(word->name);
             list.push_back(
                 {word->name, RoleOf(word->role), std::move(signature), std::move(arguments)});
         }
