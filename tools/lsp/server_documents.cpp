@@ -24,7 +24,7 @@ TextPoint Server::PointOf(const Document& document, Position position) const {
 }
 
 FeatureContext Server::ContextOf(const std::string& uri, Reads reads) {
-    Document& document = OpenDocument(uri);
+    const Document& document = OpenDocument(uri);
     return {document, OutlineOf(document), m_vocabulary,
             reads == Reads::Database ? DatabaseOf(document) : nullptr, m_encoding};
 }
