@@ -58,7 +58,7 @@ TEST(Hover, OptionsAsPhreeqcMatchesThemWithOrWithoutDash) {
         << component;
     EXPECT_TRUE(Says(component, "Moles of the exchange component")) << component;
     EXPECT_TRUE(
-        Says(HoverText("SURFACE_MODIFY 1\n  -charge_component Hfo\n    -spec|ific_area 600"),
+        Says(HoverText("SURFACE_MODIFY 1\n  -charge_component Hfo\n    -specific_|area 600"),
              "in m2/g"));
     EXPECT_EQ(HoverText("SOLUTION 1\n  -nonsense|"), "(none)");
 }
